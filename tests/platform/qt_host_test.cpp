@@ -1,0 +1,142 @@
+#include "platform/qt/qt_host.h"
+
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fcntl.h>
+
+#include <fstream>
+
+#include "tests/platform/recorder.h"
+
+namespace tovik::qt {
+namespace {
+
+using test::Received;
+using test::Recorder;
+
+const StringResource kNoStrings{};
+
+class QtHostTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(runtime.isValid());
+        setenv("TOVIK_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+        setenv("XDG_CONFIG_HOME", runtime.path().toLocal8Bit().constData(), 1);
+    }
+    QTemporaryDir runtime;
+    QtHost host{"TovikTest", kNoStrings};
+};
+
+TEST_F(QtHostTest, PostedMessagesArriveInOrderAndNotToDeadWindows) {
+    Recorder a, b;
+    Handle ha = host.createWindow(a), hb = host.createWindow(b);
+    for (WParam i = 0; i < 50; ++i) host.post(i % 2 ? ha : hb, 0x700, i, 0);
+    host.destroyWindow(hb);
+    EXPECT_TRUE(a.got.empty());
+    QTRY_COMPARE(a.got.size(), size_t(25));
+    for (std::size_t i = 0; i < a.got.size(); ++i) EXPECT_EQ(a.got[i].wParam, 2 * i + 1);
+    QTest::qWait(20);
+    EXPECT_TRUE(b.got.empty());
+}
+
+TEST_F(QtHostTest, TimersRestartAndNeverFireAfterKill) {
+    Recorder w;
+    Handle h = host.createWindow(w);
+    host.setTimer(h, 1, 10);
+    host.setTimer(h, 2, 10);
+    QTRY_VERIFY(w.timerIds().size() >= 4);
+    auto ids = w.timerIds();
+    EXPECT_EQ(ids[0], 1u);
+    EXPECT_EQ(ids[1], 2u);
+    host.killTimer(h, 1);
+    host.killTimer(h, 2);
+    std::size_t before = w.got.size();
+    QTest::qWait(50);
+    EXPECT_EQ(w.got.size(), before);
+
+    // Restarting keeps pushing the first tick back.
+    w.got.clear();
+    host.setTimer(h, 3, 60);
+    for (int i = 0; i < 5; ++i) {
+        QTest::qWait(20);
+        host.setTimer(h, 3, 60);
+    }
+    EXPECT_TRUE(w.got.empty());
+    QTRY_VERIFY(!w.got.empty());
+}
+
+TEST_F(QtHostTest, ModalLoopRunsTimersUntilAHandlerEndsIt) {
+    Recorder dialog;
+    Handle hd = host.createWindow(dialog);
+    int ticks = 0;
+    dialog.onReceive = [&](const Received& r) {
+        if (r.msg == WM_TIMER && ++ticks == 3) host.endModal(hd, IDCANCEL);
+    };
+    host.setTimer(hd, 1, 5);
+    host.post(hd, 0x900, 0, 0);
+    EXPECT_EQ(host.runModal(hd), IDCANCEL);
+    EXPECT_EQ(dialog.got.front().msg, 0x900u);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(QtHostTest, ProfileRoundTripsEveryKind) {
+    Profile& p = host.profile();
+    std::vector<std::uint8_t> blob(60);
+    for (std::size_t i = 0; i < blob.size(); ++i) blob[i] = static_cast<std::uint8_t>(i * 7);
+    EXPECT_TRUE(p.setInt("Print", "H", -25));
+    EXPECT_TRUE(p.setString("Settings", "Name", "ｱｲｳ"));
+    EXPECT_TRUE(p.setBinary("DefaultFont", "Type_1", blob));
+    EXPECT_EQ(p.getInt("Print", "H", 0), -25);
+    EXPECT_EQ(p.getInt("Print", "V", 9), 9);
+    EXPECT_EQ(p.getString("Settings", "Name", ""), "ｱｲｳ");
+    EXPECT_EQ(p.getBinary("DefaultFont", "Type_1"), blob);
+    EXPECT_FALSE(p.getBinary("DefaultFont", "Type_2"));
+}
+
+TEST_F(QtHostTest, RegistryFindsLiveWindowsAndForgetsCrashedOnes) {
+    WindowRegistry& reg = host.windowRegistry();
+    int fronted = 0;
+    auto id = reg.registerWindow("Sleevon", "label.slv - Sleevon", [&] { ++fronted; });
+    auto found = reg.findWindow(std::string("Sleevon"), std::nullopt);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->title, "label.slv - Sleevon");
+    EXPECT_TRUE(reg.bringToFront(*found));
+    QTRY_COMPARE(fronted, 1);
+
+    // Another process registers an entry and dies without a word.
+    const std::string dir = runtimeDirectory();
+    pid_t child = fork();
+    if (child == 0) {
+        const std::string path = dir + "/" + std::to_string(getpid()) + "-1.window";
+        int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0600);
+        ::flock(fd, LOCK_EX);
+        const char text[] = "#32770\nTOVIK MD Controller\n/nowhere\n";
+        (void)!::write(fd, text, sizeof text - 1);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_FALSE(reg.findWindow(std::string("#32770"), std::nullopt));
+    EXPECT_TRUE(QDir(QString::fromStdString(dir)).entryList({"*.window"}).size() == 1);
+
+    reg.unregisterWindow(id);
+    EXPECT_FALSE(reg.findWindow(std::string("Sleevon"), std::nullopt));
+}
+
+TEST(QtShellNames, SystemNamesMapToOurExecutables) {
+    EXPECT_EQ(executableCandidates("ROTELA.EXE"), std::vector<std::string>{"rotela"});
+    EXPECT_EQ(executableCandidates("Sleevon.exe"), std::vector<std::string>{"sleevon"});
+    EXPECT_EQ(executableCandidates("Sndvol32.exe").front(), "sndvol32");
+    EXPECT_FALSE(findExecutable("no-such-program-anywhere.exe"));
+    EXPECT_TRUE(findExecutable("sh"));
+}
+
+}  // namespace
+}  // namespace tovik::qt
