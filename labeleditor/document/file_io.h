@@ -1,0 +1,24 @@
+#pragma once
+// Whole-file reading and safe replacement of a file. A file is replaced by writing a temporary
+// file beside it and renaming that over it, so a crash, a full disk or an I/O error never leaves
+// a half-written file under the target's name: the target is either the old file or the new one.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tovik::label {
+
+// nullopt when the file cannot be opened or read; `why` then tells the system's reason.
+std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::path& path,
+                                                       std::string* why = nullptr);
+
+// Writes `bytes` under `path` through a temporary file in the same folder. An existing file
+// keeps its permissions. On failure nothing is left behind and the old file is untouched.
+bool replaceFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                 std::string* why = nullptr);
+
+}  // namespace tovik::label
