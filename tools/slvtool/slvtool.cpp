@@ -1,0 +1,212 @@
+#include "tools/slvtool/slvtool.h"
+
+#include <cstdio>
+#include <optional>
+#include <ostream>
+
+#include "labeleditor/document/archive.h"
+#include "labeleditor/document/document_ids.h"
+#include "labeleditor/document/file_io.h"
+#include "labeleditor/document/label_file.h"
+#include "labeleditor/document/short_label_writer.h"
+#include "platform/codepage.h"
+#include "resources/strings.h"
+
+namespace tovik::slvtool {
+
+namespace {
+
+using label::LabelFileContent;
+using label::LogFont;
+
+constexpr const char* kUsage =
+    "usage: slvtool dump FILE [--json] [--japanese | --no-japanese]\n"
+    "       slvtool make OUT --title TEXT [--track NAME]... [--japanese | --no-japanese]\n";
+
+std::string systemText(unsigned id) {
+    return StringTable(resources::sleevonStrings(), systemLanguage()).text(id);
+}
+
+std::string jsonString(std::string_view utf8) {
+    std::string out = "\"";
+    for (char ch : utf8) {
+        auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+// One font's fields, in record order, as name/value pairs.
+std::vector<std::pair<const char*, long long>> fontFields(const LogFont& f) {
+    return {{"height", f.height},           {"width", f.width},
+            {"escapement", f.escapement},   {"orientation", f.orientation},
+            {"weight", f.weight},           {"italic", f.italic},
+            {"underline", f.underline},     {"strike_out", f.strikeOut},
+            {"charset", f.charSet},         {"out_precision", f.outPrecision},
+            {"clip_precision", f.clipPrecision}, {"quality", f.quality},
+            {"pitch_and_family", f.pitchAndFamily}};
+}
+
+void printJson(const LabelFileContent& c, const CodePage& cp, std::ostream& out) {
+    auto list = [&](const std::vector<std::string>& names) {
+        std::string s = "[";
+        for (std::size_t i = 0; i < names.size(); ++i) s += (i ? ", " : "") + jsonString(cp.toUtf8(names[i]));
+        return s + "]";
+    };
+    out << "{\n  \"format_flag\": " << c.formatFlag << ",\n  \"md_title\": " << jsonString(cp.toUtf8(c.mdTitle))
+        << ",\n  \"print_title\": " << jsonString(cp.toUtf8(c.printTitle)) << ",\n  \"md_tracks\": "
+        << list(c.mdTracks) << ",\n  \"print_tracks\": " << list(c.printTracks) << ",\n  \"fonts\": [";
+    for (std::size_t i = 0; i < c.fonts.size(); ++i) {
+        out << (i ? ",\n" : "\n") << "    {";
+        for (const auto& [name, value] : fontFields(c.fonts[i])) out << "\"" << name << "\": " << value << ", ";
+        out << "\"face\": " << jsonString(cp.toUtf8(c.fonts[i].face())) << "}";
+    }
+    out << (c.fonts.empty() ? "]" : "\n  ]") << "\n}\n";
+}
+
+void printText(const LabelFileContent& c, const CodePage& cp, std::ostream& out) {
+    static const char* const kFontNames[] = {"title", "track", "disc title"};
+    out << "layout: " << (c.isShortLayout() ? "short" : "full") << " (format flag " << c.formatFlag << ")\n"
+        << "MD title: " << cp.toUtf8(c.mdTitle) << "\n"
+        << "print title: " << cp.toUtf8(c.printTitle) << "\n";
+    auto list = [&](const char* name, const std::vector<std::string>& names) {
+        out << name << " (" << names.size() << "):\n";
+        for (std::size_t i = 0; i < names.size(); ++i) out << "  " << i + 1 << ". " << cp.toUtf8(names[i]) << "\n";
+    };
+    list("MD tracks", c.mdTracks);
+    list("print tracks", c.printTracks);
+    if (c.isShortLayout()) {
+        out << "fonts: none (the label editor takes its default fonts)\n";
+        return;
+    }
+    out << "fonts (" << c.fonts.size() << "):\n";
+    for (std::size_t i = 0; i < c.fonts.size(); ++i) {
+        out << "  " << i << " " << (i < 3 ? kFontNames[i] : "(unused)") << ": \"" << cp.toUtf8(c.fonts[i].face()) << "\"";
+        for (const auto& [name, value] : fontFields(c.fonts[i])) out << " " << name << "=" << value;
+        out << "\n";
+    }
+}
+
+struct Options {
+    std::vector<std::string> positional;
+    bool json = false;
+    std::optional<Language> language;
+    std::optional<std::string> title;
+    std::vector<std::string> tracks;
+};
+
+// nullopt (after a message) for an unknown option or a missing value.
+std::optional<Options> parse(const std::vector<std::string>& args, std::ostream& err) {
+    Options o;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string* {
+            if (i + 1 >= args.size()) return nullptr;
+            return &args[++i];
+        };
+        if (a == "--json") {
+            o.json = true;
+        } else if (a == "--japanese") {
+            o.language = Language::Japanese;
+        } else if (a == "--no-japanese") {
+            o.language = Language::English;
+        } else if (a == "--title" || a == "--track") {
+            const std::string* v = value();
+            if (!v) {
+                err << "slvtool: " << a << " needs a value\n" << kUsage;
+                return std::nullopt;
+            }
+            if (a == "--title") o.title = *v;
+            else o.tracks.push_back(*v);
+        } else if (a.size() > 1 && a[0] == '-') {
+            err << "slvtool: unknown option " << a << "\n" << kUsage;
+            return std::nullopt;
+        } else {
+            o.positional.push_back(a);
+        }
+    }
+    return o;
+}
+
+int dump(const Options& o, std::ostream& out, std::ostream& err) {
+    if (o.positional.size() != 1 || o.title || !o.tracks.empty()) {
+        err << kUsage;
+        return 2;
+    }
+    CodePage cp = CodePage::forLanguage(o.language.value_or(systemLanguage()));
+    const std::string& file = o.positional[0];
+    std::string why;
+    auto bytes = label::readFileBytes(file, &why);
+    if (!bytes) {
+        err << file << ": " << systemText(label::IDS_FAILED_TO_OPEN) << " (" << why << ")\n";
+        return 1;
+    }
+    LabelFileContent content;
+    try {
+        content = label::decodeLabelFile(*bytes, cp);
+    } catch (const label::ArchiveError&) {
+        err << file << ": " << systemText(label::IDS_BAD_FILE_FORMAT) << "\n";
+        return 1;
+    }
+    if (o.json) printJson(content, cp, out);
+    else printText(content, cp, out);
+    return 0;
+}
+
+int make(const Options& o, std::ostream& err) {
+    if (o.positional.size() != 1 || !o.title || o.json) {
+        err << kUsage;
+        return 2;
+    }
+    CodePage cp = CodePage::forLanguage(o.language.value_or(systemLanguage()));
+    auto convert = [&](const std::string& utf8, const std::string& what) -> std::optional<std::string> {
+        std::size_t bad = 0;
+        auto bytes = cp.fromUtf8(utf8, &bad);
+        if (!bytes)
+            err << "slvtool: " << what << ": character " << bad + 1 << " has no form in " << cp.name() << "\n";
+        return bytes;
+    };
+    auto title = convert(*o.title, "the title");
+    if (!title) return 1;
+    std::vector<std::string> tracks;
+    for (std::size_t i = 0; i < o.tracks.size(); ++i) {
+        auto name = convert(o.tracks[i], "track " + std::to_string(i + 1));
+        if (!name) return 1;
+        tracks.push_back(*name);
+    }
+    const std::string& file = o.positional[0];
+    std::string why;
+    if (!label::writeShortLabelFile(file, *title, tracks, &why)) {
+        err << file << ": " << systemText(label::IDS_FAILED_TO_SAVE) << " (" << why << ")\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || (args[0] != "dump" && args[0] != "make")) {
+        err << kUsage;
+        return 2;
+    }
+    auto options = parse(args, err);
+    if (!options) return 2;
+    return args[0] == "dump" ? dump(*options, out, err) : make(*options, err);
+}
+
+}  // namespace tovik::slvtool
