@@ -1,6 +1,6 @@
 #pragma once
-// Texts the unit's status puts on the display: the unit's error codes, and the persistent
-// messages for a failed answer, a unit that is not accessible and a missing disc.
+// Texts of the link: its failures, the unit's error codes, and the persistent display messages
+// for a failed answer, a unit that is not accessible and a missing disc.
 
 #include <cstdint>
 #include <optional>
@@ -10,6 +10,15 @@
 namespace tovik::link {
 
 // String ids (Rotela's table).
+enum LinkMessageId : unsigned {
+    IDS_TIMEOUT = 57682,           // "MD Communication error\n(Time out)"
+    IDS_TIMER_FULL = 57687,        // "Timer resource is full."
+    IDS_DRIVER_NOT_FOUND = 57689,  // "vtovikmd.vxd is not found."
+    IDS_CONTROLLER_TITLE = 57706,  // "TOVIK MD Controller"
+    IDS_CARD_NOT_READY = 57708,    // "PC Card removed.\nCan't execute MD controller."
+    IDS_CARD_REMOVED = 57709,      // "PC Card removed!\nExit MD controller."
+};
+
 enum UnitMessageId : unsigned {
     IDS_NOT_ACCESS = 57673,
     IDS_NO_DISC = 57681,

@@ -36,6 +36,7 @@ inline RawStatus rawStatus(std::uint8_t unitState, std::uint8_t opCode, std::uin
 struct Request {
     std::uint32_t code;
     std::vector<std::uint8_t> in;
+    std::uint64_t atMs = 0;  // virtual time of the request
     std::uint32_t u32(std::size_t at) const {
         std::uint32_t v;
         std::memcpy(&v, in.data() + at, 4);
@@ -85,6 +86,14 @@ public:
         for (const Request& r : requests) c.push_back(r.code);
         return c;
     }
+    // The status requests (GetStatus, GetMeterStatus) from index `from` on.
+    std::vector<const Request*> statusRequests(std::size_t from = 0) const {
+        std::vector<const Request*> out;
+        for (std::size_t i = from; i < requests.size(); ++i)
+            if (requests[i].code == card::MDIO_GET_STATUS || requests[i].code == card::MDIO_GET_METER_STATUS)
+                out.push_back(&requests[i]);
+        return out;
+    }
     std::uint8_t* block() const { return block_; }
     std::uint32_t address(std::uint32_t offset) const {
         return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(block_ + offset));
@@ -106,7 +115,7 @@ private:
     bool control(std::uint32_t code, const void* in, std::uint32_t inSize, void* out,
                  std::uint32_t outSize) {
         const auto* bytes = static_cast<const std::uint8_t*>(in);
-        requests.push_back({code, std::vector<std::uint8_t>(bytes, bytes + inSize)});
+        requests.push_back({code, std::vector<std::uint8_t>(bytes, bytes + inSize), host_.nowMs()});
         const Request& r = requests.back();
         if (refused.count(code)) return false;
         switch (code) {

@@ -1,0 +1,163 @@
+#pragma once
+// The behaviour of Rotela's main panel: start-up of the link, the status poll with its time-out
+// and retries, the panel's buttons as unit commands, status processing through the state table,
+// and shutdown. The widgets paint what it says (PanelView); the disc model plugs in through
+// PanelHooks. Only ports: everything runs on the fake host in tests.
+
+#include <cstdint>
+#include <optional>
+
+#include "cardsim/card_device.h"
+#include "controller/link/button_state.h"
+#include "controller/link/md_comm_wnd.h"
+#include "controller/link/md_status.h"
+#include "platform/host.h"
+
+namespace tovik::ui {
+
+// Messages the panel's buttons send it (wParam = the button's id).
+constexpr Msg WM_BUTTON_LATCHED = 0x700;    // FF or REV latched
+constexpr Msg WM_BUTTON_UNLATCHED = 0x701;  // FF or REV unlatched
+constexpr Msg WM_BUTTON_RELEASED = 0x710;   // a repeat button released after a press
+
+// Timers on the panel's window.
+enum PanelTimer : unsigned {
+    TIMER_POLL = 1,
+    TIMER_CYCLE_RESTART = 2,
+    TIMER_NAME_RETRY = 3,
+    TIMER_STATUS_TIMEOUT = 9,
+    TIMER_READ_TIMEOUT = 10,
+    TIMER_WRITE_TIMEOUT = 11,
+    TIMER_LABEL_EDITOR = 20,
+    TIMER_MIXER = 30,
+};
+
+constexpr unsigned kStatusTimeoutMs = 50000;
+constexpr unsigned kTrackStepPollMs = 300;
+constexpr unsigned kLabelEditorCheckMs = 500;
+constexpr const char* kLabelEditorClass = "Sleevon";
+
+// What the panel's window shows. Every call comes after the panel's state has changed.
+class PanelView {
+public:
+    virtual ~PanelView() = default;
+    // Every status that reaches the panel, failed or not (the display's update).
+    virtual void statusChanged(const link::MdStatus&, bool /*failed*/) {}
+    // Control enabling or the ACCESS / MD logo images may have changed.
+    virtual void controlsChanged(const link::ButtonState&) {}
+    virtual void levelsChanged(int /*left*/, int /*right*/) {}
+    virtual void sliderChanged(int /*position*/) {}
+    // The whole panel is disabled while the label editor's window exists.
+    virtual void panelEnabled(bool) {}
+    virtual void panelEnded(int /*result*/) {}
+};
+
+// Where the disc model (name reads, the read cycle, name edits) joins the panel. The defaults
+// are a panel without one.
+class PanelHooks {
+public:
+    virtual ~PanelHooks() = default;
+    // While a name read is on its way the poll runs every 200 ms.
+    virtual bool nameReadOutstanding() const { return false; }
+    // The disc's track count as the cache knows it; the poll alternates status and levels only
+    // when the disc has tracks.
+    virtual int trackCount(const link::MdStatus& status) const { return status.totalTracks; }
+    // Every successful area-A status (0x901 with wParam 0): the track count update.
+    virtual void areaAStatus(const link::MdStatus&) {}
+    // An area-A answer while a read cycle waits for the track count; true when the cycle took it.
+    virtual bool readCycleTakes(WParam /*result*/) { return false; }
+    // A failed status answer: end the name dialog, clear the cache.
+    virtual void statusFailed() {}
+    // After a classified status: the on-demand name reads. True when a read was started; the
+    // poll then stays stopped until its answer.
+    virtual bool afterStatus(const link::MdStatus&) { return false; }
+    // Messages and timers the panel does not handle itself (0x900, 0xC00, 0xD00, 0xD01, timers
+    // 2, 3, 10, 11, 30); true when handled.
+    virtual bool handle(Msg, WParam, LParam) { return false; }
+};
+
+class ControllerPanel : public MessageTarget {
+public:
+    ControllerPanel(Host& host, card::CardDriver& driver);
+    ~ControllerPanel();
+    ControllerPanel(const ControllerPanel&) = delete;
+    ControllerPanel& operator=(const ControllerPanel&) = delete;
+
+    void setView(PanelView* view) { view_ = view ? view : &noView_; }
+    void setHooks(PanelHooks* hooks) { hooks_ = hooks ? hooks : &noHooks_; }
+
+    // Opens the link and asks for the model; false (after its message) when the panel has ended.
+    bool initialise();
+    // initialise, the panel's modal loop, shutdown; returns the panel's result.
+    int run();
+    // Stops the poll and its timers, sends the closing command and closes the link. Once.
+    void shutdown();
+    // Ends the panel's modal loop with the result; later messages are ignored.
+    void end(int result);
+
+    // A click on a panel button (control id).
+    void click(int controlId);
+
+    // Poll control: interval 0 lets pollInterval() choose.
+    void startPoll(unsigned intervalMs = 0);
+    void stopPoll();
+    unsigned pollInterval() const;
+
+    LResult onMessage(Msg msg, WParam wParam, LParam lParam) override;
+
+    // --- state, for the view and the tests ---
+    Handle window() const { return window_; }
+    link::CMdCommWnd& link() { return link_; }
+    const link::MdStatus& status() const { return status_; }
+    const link::ButtonState& buttons() const { return buttons_; }
+    // The row chosen by the last processed status; empty after a mode-6 status or none yet.
+    std::optional<int> lastRow() const { return lastRow_; }
+    unsigned pollValue() const { return pollN_; }
+    int pollCounter() const { return pollCounter_; }
+    bool statusOutstanding() const { return statusOutstanding_; }
+    bool trackStepRequested() const { return trackStep_; }
+    bool lastStatusFailed() const { return lastFailed_; }
+    int leftLevel() const { return levels_[0]; }
+    int rightLevel() const { return levels_[1]; }
+    int sliderPosition() const { return slider_; }
+    bool enabled() const { return enabled_; }
+    bool ended() const { return ended_; }
+    int result() const { return result_; }
+
+private:
+    bool fail(unsigned messageId);
+    void labelEditorCheck();
+    bool startTimerWithRetry(unsigned id, unsigned periodMs);
+    void pollTick();
+    void statusTimeout();
+    void labelEditorTimer();
+    void statusAnswer(Msg msg, WParam result);
+    void processStatus(bool failed);
+    void sendCommand(std::uint8_t command, std::uint8_t p1 = 0);
+    void setEnabled(bool enabled);
+
+    Host& host_;
+    link::CMdCommWnd link_;
+    link::MdStatus status_;
+    link::ButtonState buttons_;
+    PanelView noView_;
+    PanelHooks noHooks_;
+    PanelView* view_ = &noView_;
+    PanelHooks* hooks_ = &noHooks_;
+
+    Handle window_ = kNoWindow;
+    std::optional<int> lastRow_;
+    unsigned pollN_ = 0;
+    int pollCounter_ = 0;
+    bool statusOutstanding_ = false;
+    bool trackStep_ = false;
+    bool lastFailed_ = false;
+    int levels_[2] = {0, 0};
+    int slider_ = 30;
+    bool enabled_ = true;
+    bool ended_ = false;
+    bool shutDown_ = false;
+    int result_ = 0;
+};
+
+}  // namespace tovik::ui
