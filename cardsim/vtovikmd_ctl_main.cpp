@@ -1,0 +1,87 @@
+// vtovikmd-ctl: drives the simulated card the way a person at the deck would.
+#include <QCoreApplication>
+#include <QLocalSocket>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cardsim/card_service.h"
+#include "cardsim/daemon_protocol.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vtovikmd-ctl COMMAND\n"
+    "  state                        the unit as JSON\n"
+    "  load IMAGE.json              put this disc in the unit\n"
+    "  eject                        take the disc out\n"
+    "  remove-card | insert-card    pull or push the PC card\n"
+    "  power on|off                 the unit's power\n"
+    "  fault drop|fail|delay N [MS] [--kind model|status|meter|read|write]\n"
+    "                               the next N answers (of that kind) are dropped, fail,\n"
+    "                               or come MS milliseconds late (default 60000)\n"
+    "  quit                         stop vtovikmd\n"
+    "The socket is $VTOVIKMD_SOCKET, or vtovikmd-<uid> in the temporary directory.\n";
+
+constexpr int kTimeoutMs = 5000;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (words.size() == 2 && words[0] == "load") {
+        // The daemon gets the image's text: relative paths mean what they mean here.
+        std::ifstream file(words[1], std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "vtovikmd-ctl: cannot read the disc image %s\n", words[1].c_str());
+            return 2;
+        }
+        std::ostringstream text;
+        text << file.rdbuf();
+        words[1] = text.str();
+    }
+    tovik::card::ParsedControl parsed = tovik::card::parseControl(words);
+    if (!parsed.command) {
+        std::fprintf(stderr, "vtovikmd-ctl: %s\n%s", parsed.error.c_str(), kUsage);
+        return 2;
+    }
+
+    const std::string name = tovik::card::daemonSocketName();
+    QLocalSocket socket;
+    socket.connectToServer(QString::fromStdString(name));
+    if (!socket.waitForConnected(kTimeoutMs)) {
+        std::fprintf(stderr, "vtovikmd-ctl: vtovikmd is not running (nothing serves the socket %s)\n", name.c_str());
+        return 1;
+    }
+    const tovik::card::wire::Bytes frame = tovik::card::wire::controlFrame(words);
+    socket.write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size()));
+    socket.flush();
+
+    tovik::card::wire::FrameReader reader;
+    for (;;) {
+        if (auto body = reader.next()) {
+            auto reply = tovik::card::wire::readControlReply(*body);
+            if (!reply) continue;  // an answer meant for devices; never sent to us, but harmless
+            if (!reply->ok) {
+                std::fprintf(stderr, "vtovikmd-ctl: %s\n", reply->text.c_str());
+                return 1;
+            }
+            std::printf("%s\n", reply->text.c_str());
+            return 0;
+        }
+        if (reader.broken() || (!socket.bytesAvailable() && !socket.waitForReadyRead(kTimeoutMs))) {
+            std::fprintf(stderr, "vtovikmd-ctl: vtovikmd did not answer\n");
+            return 1;
+        }
+        const QByteArray data = socket.readAll();
+        reader.feed(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size()));
+    }
+}

@@ -1,0 +1,82 @@
+// vtovikmd: serves the simulated TOVIK card to every program of this user over a local socket.
+//   vtovikmd [--disc IMAGE.json] [--latency MS] [--no-card]
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cardsim/daemon_protocol.h"
+#include "cardsim/vtovikmd_server.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vtovikmd [--disc IMAGE.json] [--latency MS] [--no-card]\n"
+    "  --disc IMAGE.json  start with this disc in the unit (default: no disc)\n"
+    "  --latency MS       answer every request after MS milliseconds\n"
+    "                     (default: status 15, command 40, name read 60, name write 250)\n"
+    "  --no-card          start with the card removed (vtovikmd-ctl insert-card)\n"
+    "The socket is $VTOVIKMD_SOCKET, or vtovikmd-<uid> in the temporary directory.\n";
+
+int usage(const std::string& problem) {
+    std::fprintf(stderr, "vtovikmd: %s\n%s", problem.c_str(), kUsage);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::string disc;
+    long latency = -1;
+    bool noCard = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--disc" && i + 1 < argc) {
+            disc = argv[++i];
+        } else if (arg == "--latency" && i + 1 < argc) {
+            char* end = nullptr;
+            latency = std::strtol(argv[++i], &end, 10);
+            if (!end || *end || latency < 0 || latency > 600'000)
+                return usage("--latency takes milliseconds from 0 to 600000");
+        } else if (arg == "--no-card") {
+            noCard = true;
+        } else {
+            return usage("unknown argument \"" + arg + "\"");
+        }
+    }
+
+    tovik::card::VtovikmdServer server;
+    if (latency >= 0) server.service().latency().setAll(static_cast<unsigned>(latency));
+    if (!disc.empty()) {
+        std::ifstream file(disc, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "vtovikmd: cannot read the disc image %s\n", disc.c_str());
+            return 1;
+        }
+        std::ostringstream text;
+        text << file.rdbuf();
+        tovik::card::DiscImageResult image = tovik::card::parseDiscImage(text.str());
+        if (!image.disc) {
+            std::fprintf(stderr, "vtovikmd: disc image %s rejected: %s\n", disc.c_str(), image.error.c_str());
+            return 1;
+        }
+        server.service().unit().loadDisc(std::move(*image.disc));
+    }
+    if (noCard) server.service().unit().removeCard();
+
+    const std::string name = tovik::card::daemonSocketName();
+    if (std::string error = server.listen(name); !error.empty()) {
+        std::fprintf(stderr, "vtovikmd: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("vtovikmd: serving the card on %s\n", name.c_str());
+    std::fflush(stdout);
+    return app.exec();
+}
