@@ -1,8 +1,10 @@
 #include "controller/disc/md_text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "controller/disc/md_text_tables.h"
+#include "platform/codepage.h"
 
 namespace tovik::disc {
 
@@ -14,11 +16,14 @@ constexpr std::size_t kRunSplitLength = 70;
 // A caret segment this long (or longer) was not written as kana and is shown as it stands.
 constexpr std::size_t kLongSegment = 80;
 
-bool isLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool isLeadByte(unsigned char byte) {
+    return CodePage::forLanguage(Language::Japanese).isLeadByte(byte);
+}
 
 // The character at offset i: two bytes where a lead byte stands and a byte follows it, else one.
 std::string_view characterAt(std::string_view text, std::size_t i) {
-    std::size_t length = isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    std::size_t length =
+        isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
     return text.substr(i, length);
 }
 
@@ -26,17 +31,18 @@ MdTextResult failure(MdTextError error, std::size_t at, std::string text) {
     return MdTextResult{false, std::move(text), error, at};
 }
 
-// Outside Japan the text passes as it is; only the buffer limits it. The code page there has
+// On other systems the text passes as it is; only the buffer limits it. The code page there has
 // single-byte characters only, so any cut is a character boundary.
 MdTextResult unchanged(std::string_view text) {
     if (text.size() > kMdTextMaxLength) {
-        return failure(MdTextError::TooLong, kMdTextMaxLength, std::string(text.substr(0, kMdTextMaxLength)));
+        return failure(MdTextError::TooLong, kMdTextMaxLength,
+                       std::string(text.substr(0, kMdTextMaxLength)));
     }
     return MdTextResult{true, std::string(text), MdTextError::None, 0};
 }
 
 class Encoder {
-public:
+  public:
     explicit Encoder(std::string_view display) : in_(display) {}
 
     MdTextResult run() {
@@ -53,7 +59,7 @@ public:
         return MdTextResult{true, std::move(out_), MdTextError::None, 0};
     }
 
-private:
+  private:
     // Converts one character (with the voicing marks it takes); false when no table holds it.
     bool step() {
         const auto byte = static_cast<unsigned char>(in_[pos_]);
@@ -88,7 +94,8 @@ private:
             inRun_ = true;
         }
         std::string_view code = row.code;
-        if (takeMark(kHalfHandakuten, kFullHandakuten) && !row.handakuten.empty()) code = row.handakuten;
+        if (takeMark(kHalfHandakuten, kFullHandakuten) && !row.handakuten.empty())
+            code = row.handakuten;
         if (takeMark(kHalfDakuten, kFullDakuten) && !row.dakuten.empty()) code = row.dakuten;
         runLength_ += code.size();
         if (runLength_ >= kRunSplitLength) {
@@ -129,11 +136,14 @@ private:
     std::size_t runLength_ = 0;
 };
 
-bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isLetter(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 const DecodingRow* findDecodingPrefix(std::string_view code) {
     const auto table = decodingTable();
-    auto it = std::find_if(table.begin(), table.end(), [&](const DecodingRow& row) { return row.code.starts_with(code); });
+    auto it = std::find_if(table.begin(), table.end(),
+                           [&](const DecodingRow& row) { return row.code.starts_with(code); });
     return it == table.end() ? nullptr : &*it;
 }
 
@@ -193,7 +203,8 @@ MdTextResult decodeJapanese(std::string_view in) {
                 ++i;
             } else {
                 const std::string_view segment = in.substr(i + 1, close - i - 1);
-                if (!segment.empty() && (segment.size() >= kLongSegment || !decodeSegment(segment, out))) {
+                if (!segment.empty() &&
+                    (segment.size() >= kLongSegment || !decodeSegment(segment, out))) {
                     out += in.substr(i, close - i + 1);
                 }
                 i = close + 1;
@@ -223,7 +234,11 @@ MdTextResult DecodeMdText(std::string_view disc, Language language) {
     return decodeJapanese(disc);
 }
 
-MdTextResult EncodeMdText(std::string_view display) { return EncodeMdText(display, systemLanguage()); }
-MdTextResult DecodeMdText(std::string_view disc) { return DecodeMdText(disc, systemLanguage()); }
+MdTextResult EncodeMdText(std::string_view display) {
+    return EncodeMdText(display, systemLanguage());
+}
+MdTextResult DecodeMdText(std::string_view disc) {
+    return DecodeMdText(disc, systemLanguage());
+}
 
 }  // namespace tovik::disc

@@ -27,7 +27,8 @@ std::string characterOf(WParam wParam) {
 }
 
 bool fitsOnDisc(const std::string& character) {
-    if (character.size() == 1 && isAllowedByte(static_cast<unsigned char>(character[0]))) return true;
+    if (character.size() == 1 && isAllowedByte(static_cast<unsigned char>(character[0])))
+        return true;
     return findKana(character) || findSymbol(character);
 }
 

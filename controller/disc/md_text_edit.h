@@ -18,7 +18,7 @@ constexpr Msg WM_CHAR = 0x0102;
 constexpr Msg WM_IME_CHAR = 0x0286;
 
 class MdTextEditControl {
-public:
+  public:
     virtual ~MdTextEditControl() = default;
     // The edit control's own handling of a message; for WM_CHAR it inserts the character.
     virtual void defaultProcessing(Msg msg, WParam wParam, LParam lParam) = 0;
@@ -27,7 +27,7 @@ public:
 };
 
 class CMdTextEdit {
-public:
+  public:
     // The language decides once, here, whether the field filters at all.
     explicit CMdTextEdit(MdTextEditControl& control, Language language = systemLanguage());
 
@@ -36,7 +36,7 @@ public:
 
     bool filtering() const { return japanese_; }
 
-private:
+  private:
     void onChar(WParam wParam, LParam lParam);
     void onImeChar(WParam wParam, LParam lParam);
 

@@ -10,6 +10,7 @@ namespace tovik::disc {
 
 namespace {
 
+// clang-format off
 constexpr std::string_view kAllowed =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
     "abcdefghijklmnopqrstuvwxyz"
@@ -458,13 +459,22 @@ constexpr DecodingRow kDecoding[] = {
     {"`",   "`"},
 };
 static_assert(std::size(kDecoding) == kDecodingRowCount);
+// clang-format on
 
 }  // namespace
 
-std::string_view allowedBytes() { return kAllowed; }
-std::span<const KanaRow> kanaTable() { return kKana; }
-std::span<const SymbolRow> symbolTable() { return kSymbols; }
-std::span<const DecodingRow> decodingTable() { return kDecoding; }
+std::string_view allowedBytes() {
+    return kAllowed;
+}
+std::span<const KanaRow> kanaTable() {
+    return kKana;
+}
+std::span<const SymbolRow> symbolTable() {
+    return kSymbols;
+}
+std::span<const DecodingRow> decodingTable() {
+    return kDecoding;
+}
 
 bool isAllowedByte(unsigned char byte) {
     return byte != 0 && kAllowed.find(static_cast<char>(byte)) != std::string_view::npos;

@@ -31,7 +31,8 @@ void usage(const char* command, std::ostream& err) {
     err << "usage: mdctl " << command << " [--japanese | --no-japanese] TEXT|-\n";
 }
 
-std::optional<Invocation> parse(const char* command, const std::vector<std::string>& args, std::ostream& err) {
+std::optional<Invocation> parse(const char* command, const std::vector<std::string>& args,
+                                std::ostream& err) {
     Language language = tovik::systemLanguage();
     std::vector<std::string> texts;
     bool optionsEnded = false;
@@ -80,8 +81,9 @@ bool convert(Direction direction, Language language, const std::string& utf8, st
         line = failureLine(kMismatchText, badChar + 1);
         return false;
     }
-    const MdTextResult result = direction == Direction::Encode ? tovik::disc::EncodeMdText(*bytes, language)
-                                                               : tovik::disc::DecodeMdText(*bytes, language);
+    const MdTextResult result = direction == Direction::Encode
+                                    ? tovik::disc::EncodeMdText(*bytes, language)
+                                    : tovik::disc::DecodeMdText(*bytes, language);
     if (!result.ok) {
         const unsigned id = result.error == MdTextError::TooLong ? kTooLongText : kMismatchText;
         line = failureLine(id, characterNumber(page, *bytes, result.failedAt));
@@ -91,8 +93,8 @@ bool convert(Direction direction, Language language, const std::string& utf8, st
     return true;
 }
 
-int run(Direction direction, const char* command, const std::vector<std::string>& args, std::istream& in,
-        std::ostream& out, std::ostream& err) {
+int run(Direction direction, const char* command, const std::vector<std::string>& args,
+        std::istream& in, std::ostream& out, std::ostream& err) {
     const std::optional<Invocation> invocation = parse(command, args, err);
     if (!invocation) return 2;
 
@@ -116,10 +118,12 @@ int run(Direction direction, const char* command, const std::vector<std::string>
 
 }  // namespace
 
-int mdctlEncodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int mdctlEncodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                    std::ostream& err) {
     return run(Direction::Encode, "encode-name", args, in, out, err);
 }
 
-int mdctlDecodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int mdctlDecodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                    std::ostream& err) {
     return run(Direction::Decode, "decode-name", args, in, out, err);
 }

@@ -11,5 +11,7 @@
 #include <vector>
 
 // args are the words after the subcommand.
-int mdctlEncodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
-int mdctlDecodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int mdctlEncodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                    std::ostream& err);
+int mdctlDecodeName(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                    std::ostream& err);

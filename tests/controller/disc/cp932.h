@@ -22,6 +22,8 @@ inline std::string sj(std::string_view utf8) {
     return bytes.value_or(std::string());
 }
 
-inline std::string utf8(std::string_view cp932) { return japanesePage().toUtf8(cp932); }
+inline std::string utf8(std::string_view cp932) {
+    return japanesePage().toUtf8(cp932);
+}
 
 }  // namespace tovik::disc::test

@@ -21,8 +21,10 @@ struct Delivered {
 };
 
 class RecordingControl : public MdTextEditControl {
-public:
-    void defaultProcessing(Msg msg, WParam wParam, LParam) override { delivered.push_back({msg, wParam}); }
+  public:
+    void defaultProcessing(Msg msg, WParam wParam, LParam) override {
+        delivered.push_back({msg, wParam});
+    }
     void beep() override { ++beeps; }
 
     // The characters the control inserted, as CP932 bytes.
@@ -43,12 +45,13 @@ public:
 // The character as a message packs it: lead byte << 8 | trail byte.
 WParam packed(const std::string& utf8Char) {
     std::string b = sj(utf8Char);
-    return b.size() == 1 ? static_cast<unsigned char>(b[0])
-                         : (WParam{static_cast<unsigned char>(b[0])} << 8) | static_cast<unsigned char>(b[1]);
+    return b.size() == 1
+               ? static_cast<unsigned char>(b[0])
+               : (WParam{static_cast<unsigned char>(b[0])} << 8) | static_cast<unsigned char>(b[1]);
 }
 
 class MdTextEditTest : public ::testing::Test {
-protected:
+  protected:
     RecordingControl control;
     CMdTextEdit edit{control, Language::Japanese};
 
@@ -56,7 +59,9 @@ protected:
 };
 
 TEST_F(MdTextEditTest, CharactersADiscCanHoldGoIn) {
-    for (const char* c : {"A", "z", "7", "~", " ", "`", "ｱ", "ﾞ", "ﾟ", "ｰ", "ア", "あ", "ー", "Ａ", "　"}) type(WM_CHAR, c);
+    for (const char* c :
+         {"A", "z", "7", "~", " ", "`", "ｱ", "ﾞ", "ﾟ", "ｰ", "ア", "あ", "ー", "Ａ", "　"})
+        type(WM_CHAR, c);
     edit.onMessage(WM_CHAR, 0x08, 1);  // backspace
     edit.onMessage(WM_CHAR, 0x0D, 1);  // return
     EXPECT_EQ(control.beeps, 0);
@@ -66,8 +71,8 @@ TEST_F(MdTextEditTest, CharactersADiscCanHoldGoIn) {
 TEST_F(MdTextEditTest, OtherCharactersBeepAndAreDropped) {
     for (const char* c : {"^", "[", "\\", "|", "{", "漢", "ヶ", "、"}) type(WM_CHAR, c);
     edit.onMessage(WM_CHAR, 0x7F, 1);
-    edit.onMessage(WM_CHAR, 0x4141, 1);    // a high byte that is no lead byte
-    edit.onMessage(WM_CHAR, 0x10041, 1);   // beyond any code-page character
+    edit.onMessage(WM_CHAR, 0x4141, 1);   // a high byte that is no lead byte
+    edit.onMessage(WM_CHAR, 0x10041, 1);  // beyond any code-page character
     EXPECT_EQ(control.beeps, 11);
     EXPECT_TRUE(control.delivered.empty());
 }
@@ -80,7 +85,7 @@ TEST_F(MdTextEditTest, InputMethodCharactersEnterInHalfWidth) {
     type(WM_IME_CHAR, "ぽ");
     type(WM_IME_CHAR, "ー");  // taken as the full-width minus
     type(WM_IME_CHAR, "　");
-    type(WM_IME_CHAR, "b");   // one byte: filtered as a WM_CHAR
+    type(WM_IME_CHAR, "b");  // one byte: filtered as a WM_CHAR
     EXPECT_EQ(control.beeps, 0);
     EXPECT_EQ(control.inserted(), sj("ｱｱAｶﾞﾎﾟ- b"));
     // Each byte arrives as its own WM_CHAR.
@@ -106,7 +111,8 @@ TEST(MdTextEdit, OtherSystemsLetEverythingThrough) {
     edit.onMessage(WM_IME_CHAR, 0x8341, 0);
     edit.onMessage(0x0100, 0x41, 0);  // any other message
     EXPECT_EQ(control.beeps, 0);
-    EXPECT_EQ(control.delivered, (std::vector<Delivered>{{WM_CHAR, '^'}, {WM_IME_CHAR, 0x8341}, {0x0100, 0x41}}));
+    EXPECT_EQ(control.delivered,
+              (std::vector<Delivered>{{WM_CHAR, '^'}, {WM_IME_CHAR, 0x8341}, {0x0100, 0x41}}));
 }
 
 // The field asks the system's language once, when it is made.

@@ -14,7 +14,9 @@ namespace {
 
 constexpr Language kJa = Language::Japanese;
 
-bool isLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isLead(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // True when the text does not end in the middle of a two-byte character.
 bool endsOnCharacter(const std::string& text) {
@@ -44,8 +46,8 @@ void checkBothWays(const std::string& input) {
 // Bytes drawn mostly from what the conversions look at: carets, lead bytes, kana, marks.
 std::string randomBytes(std::mt19937& rng, std::size_t length) {
     static const std::vector<unsigned char> interesting = {
-        '^', '^', '^', 'A', 'K', 'y', 't', 'n', '-', ' ', 0x81, 0x82, 0x83, 0x4A, 0x4B, 0x5E,
-        0xB1, 0xB6, 0xCA, 0xDE, 0xDF, 0xE0, 0xFC, 0xFD, 0x00, 0x7F, 0x80, 0xA0};
+        '^',  '^',  '^',  'A',  'K',  'y',  't',  'n',  '-',  ' ',  0x81, 0x82, 0x83, 0x4A,
+        0x4B, 0x5E, 0xB1, 0xB6, 0xCA, 0xDE, 0xDF, 0xE0, 0xFC, 0xFD, 0x00, 0x7F, 0x80, 0xA0};
     std::uniform_int_distribution<int> pick(0, 3);
     std::uniform_int_distribution<int> any(0, 255);
     std::uniform_int_distribution<std::size_t> which(0, interesting.size() - 1);

@@ -29,7 +29,8 @@ std::vector<std::string> characters(const std::string& utf8Text) {
     std::string bytes = sj(utf8Text);
     std::vector<std::string> out;
     for (std::size_t i = 0; i < bytes.size();) {
-        std::size_t n = test::japanesePage().isLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+        std::size_t n =
+            test::japanesePage().isLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
         out.push_back(bytes.substr(i, n));
         i += n;
     }
@@ -43,16 +44,24 @@ const std::string kVoicedCodes =
     "GA GI GU GE GO ZA ZI ZU ZE ZO DA DI DU DE DO BA BI BU BE BO PA PI PU PE PO ";
 
 TEST(MdTextTables, KanaRowsInOrderWithTheirCodes) {
+    // clang-format off
     const std::string listing =
-        "ｧｨｩｪｫｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜｦｰﾝｬｭｮｯ"
-        "ァィゥェォアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワヲ"
-        "ガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポヴンャュョッ"
-        "ぁぃぅぇぉあいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわを"
-        "がぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽヴんゃゅょっー";
+        // Half-width katakana.
+        "ｧｨｩｪｫｱｲｳｴｵ" "ｶｷｸｹｺ" "ｻｼｽｾｿ" "ﾀﾁﾂﾃﾄ" "ﾅﾆﾇﾈﾉ" "ﾊﾋﾌﾍﾎ" "ﾏﾐﾑﾒﾓ" "ﾔﾕﾖ" "ﾗﾘﾙﾚﾛ" "ﾜｦ"
+        "ｰﾝｬｭｮｯ"
+        // Full-width katakana.
+        "ァィゥェォアイウエオ" "カキクケコ" "サシスセソ" "タチツテト" "ナニヌネノ" "ハヒフヘホ"
+        "マミムメモ" "ヤユヨ" "ラリルレロ" "ワヲ"
+        "ガギグゲゴ" "ザジズゼゾ" "ダヂヅデド" "バビブベボ" "パピプペポ" "ヴンャュョッ"
+        // Hiragana.
+        "ぁぃぅぇぉあいうえお" "かきくけこ" "さしすせそ" "たちつてと" "なにぬねの" "はひふへほ"
+        "まみむめも" "やゆよ" "らりるれろ" "わを"
+        "がぎぐげご" "ざじずぜぞ" "だぢづでど" "ばびぶべぼ" "ぱぴぷぺぽ" "ヴんゃゅょっー";
     const std::vector<std::string> codes = words(
         kBaseCodes + "- n ya yu yo tu " +
         kBaseCodes + kVoicedCodes + "VU n ya yu yo tu " +
         kBaseCodes + kVoicedCodes + "VU n ya yu yo tu -");
+    // clang-format on
     const std::vector<std::string> chars = characters(listing);
     const auto table = kanaTable();
     ASSERT_EQ(table.size(), kKanaRowCount);
@@ -67,7 +76,8 @@ TEST(MdTextTables, KanaRowsInOrderWithTheirCodes) {
 // Dakuten on U and the K, S, T, H rows, handakuten on the H rows; the hiragana き し ち ひ
 // carry none.
 TEST(MdTextTables, VoicingAlternatesFollowTheSyllableRows) {
-    const std::vector<std::string> bases = words("KA KI KU KE KO SA SI SU SE SO TA TI TU TE TO HA HI HU HE HO");
+    const std::vector<std::string> bases =
+        words("KA KI KU KE KO SA SI SU SE SO TA TI TU TE TO HA HI HU HE HO");
     const std::vector<std::string> voiced = words(kVoicedCodes);
     const std::vector<std::string> hiraganaWithout = characters("きしちひ");
     const auto table = kanaTable();
@@ -76,7 +86,8 @@ TEST(MdTextTables, VoicingAlternatesFollowTheSyllableRows) {
         const KanaRow& row = table[i];
         std::string dakuten, handakuten;
         // Only the base rows (not the voiced rows GA..PO themselves) carry alternates.
-        const bool baseRow = std::find(voiced.begin(), voiced.end(), std::string(row.code)) == voiced.end();
+        const bool baseRow =
+            std::find(voiced.begin(), voiced.end(), std::string(row.code)) == voiced.end();
         if (baseRow && row.code == "U") dakuten = "VU";
         for (std::size_t b = 0; baseRow && b < bases.size(); ++b) {
             if (row.code == bases[b]) dakuten = voiced[b];
@@ -96,9 +107,13 @@ TEST(MdTextTables, VoicingAlternatesFollowTheSyllableRows) {
 }
 
 TEST(MdTextTables, SymbolRowsInOrder) {
+    // clang-format off
     const std::vector<std::string> chars = characters(
-        "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ"
-        "０１２３４５６７８９！”＃＄％＆’（）＊＋，－．／：；＜＝＞？＠＿￣　");
+        "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ"
+        "ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ"
+        "０１２３４５６７８９"
+        "！”＃＄％＆’（）＊＋，－．／：；＜＝＞？＠＿￣　");
+    // clang-format on
     const std::string codes =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!\"#$%&'()*+,-./:;<=>?@_~ ";
     const auto table = symbolTable();
@@ -112,11 +127,14 @@ TEST(MdTextTables, SymbolRowsInOrder) {
 }
 
 TEST(MdTextTables, DecodingRowsInOrder) {
-    const std::vector<std::string> codes = words(
-        kBaseCodes + kVoicedCodes + "VU n ya yu yo tu");
+    const std::vector<std::string> codes = words(kBaseCodes + kVoicedCodes + "VU n ya yu yo tu");
+    // clang-format off
     const std::vector<std::string> shown = words(
-        "ｧ ｨ ｩ ｪ ｫ ｱ ｲ ｳ ｴ ｵ ｶ ｷ ｸ ｹ ｺ ｻ ｼ ｽ ｾ ｿ ﾀ ﾁ ﾂ ﾃ ﾄ ﾅ ﾆ ﾇ ﾈ ﾉ ﾊ ﾋ ﾌ ﾍ ﾎ ﾏ ﾐ ﾑ ﾒ ﾓ ﾔ ﾕ ﾖ ﾗ ﾘ ﾙ ﾚ ﾛ ﾜ ｦ "
-        "ｶﾞ ｷﾞ ｸﾞ ｹﾞ ｺﾞ ｻﾞ ｼﾞ ｽﾞ ｾﾞ ｿﾞ ﾀﾞ ﾁﾞ ﾂﾞ ﾃﾞ ﾄﾞ ﾊﾞ ﾋﾞ ﾌﾞ ﾍﾞ ﾎﾞ ﾊﾟ ﾋﾟ ﾌﾟ ﾍﾟ ﾎﾟ ｳﾞ ﾝ ｬ ｭ ｮ ｯ");
+        "ｧ ｨ ｩ ｪ ｫ ｱ ｲ ｳ ｴ ｵ ｶ ｷ ｸ ｹ ｺ ｻ ｼ ｽ ｾ ｿ ﾀ ﾁ ﾂ ﾃ ﾄ "
+        "ﾅ ﾆ ﾇ ﾈ ﾉ ﾊ ﾋ ﾌ ﾍ ﾎ ﾏ ﾐ ﾑ ﾒ ﾓ ﾔ ﾕ ﾖ ﾗ ﾘ ﾙ ﾚ ﾛ ﾜ ｦ "
+        "ｶﾞ ｷﾞ ｸﾞ ｹﾞ ｺﾞ ｻﾞ ｼﾞ ｽﾞ ｾﾞ ｿﾞ ﾀﾞ ﾁﾞ ﾂﾞ ﾃﾞ ﾄﾞ "
+        "ﾊﾞ ﾋﾞ ﾌﾞ ﾍﾞ ﾎﾞ ﾊﾟ ﾋﾟ ﾌﾟ ﾍﾟ ﾎﾟ ｳﾞ ﾝ ｬ ｭ ｮ ｯ");
+    // clang-format on
     const std::string signs = "0123456789!\"#$%&'()*+,-./:;<=>?@_~ `";
     const auto table = decodingTable();
     ASSERT_EQ(table.size(), kDecodingRowCount);
@@ -134,9 +152,11 @@ TEST(MdTextTables, DecodingRowsInOrder) {
 
 TEST(MdTextTables, AllowedBytesAndMarks) {
     EXPECT_EQ(allowedBytes(),
-              "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!\"#$%&'()*+,-./:;<=>?@_~ `");
+              "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!\"#$%&'()*+,-./"
+              ":;<=>?@_~ `");
     EXPECT_EQ(allowedBytes().size(), kAllowedByteCount);
-    for (char c : std::string("^[]{}|\\")) EXPECT_FALSE(isAllowedByte(static_cast<unsigned char>(c))) << c;
+    for (char c : std::string("^[]{}|\\"))
+        EXPECT_FALSE(isAllowedByte(static_cast<unsigned char>(c))) << c;
     EXPECT_FALSE(isAllowedByte(0));
     EXPECT_FALSE(isAllowedByte(0xB1));
     EXPECT_EQ(kHalfDakuten, sj("ﾞ"));

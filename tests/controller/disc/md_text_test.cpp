@@ -51,10 +51,10 @@ TEST(EncodeMdText, VoicingMarksInBothWidths) {
     EXPECT_EQ(encode("ﾊﾟﾊﾞ"), "^PABA^");
     EXPECT_EQ(encode("ｶ゛ハ゜"), "^GAPA^");  // a mark of the other width still counts
     EXPECT_EQ(encode("ウ゛ｳﾞう゛"), "^VUVUVU^");
-    EXPECT_EQ(encode("ﾅﾞﾏﾟ"), "^NAMA^");     // no alternate: the mark is dropped
+    EXPECT_EQ(encode("ﾅﾞﾏﾟ"), "^NAMA^");            // no alternate: the mark is dropped
     EXPECT_EQ(encode("き゛ひ゜ひ゛"), "^KIHIHI^");  // these hiragana have none
-    EXPECT_EQ(encode("ﾊﾟﾞ"), "^BA^");        // handakuten then dakuten: both consumed
-    EXPECT_EQ(encode("ﾞ"), "FAIL@0");        // a mark on its own is no character of a name
+    EXPECT_EQ(encode("ﾊﾟﾞ"), "^BA^");               // handakuten then dakuten: both consumed
+    EXPECT_EQ(encode("ﾞ"), "FAIL@0");               // a mark on its own is no character of a name
     EXPECT_EQ(encode("Aﾟ"), "FAIL@1");
 }
 
@@ -97,14 +97,14 @@ TEST(DecodeMdText, SegmentsBecomeHalfWidthKana) {
 }
 
 TEST(DecodeMdText, TextThatIsNotKanaStaysAsItIs) {
-    EXPECT_EQ(decode("^KA"), "^KA");          // no closing caret
+    EXPECT_EQ(decode("^KA"), "^KA");  // no closing caret
     EXPECT_EQ(decode("AB^KA^CD^EF"), "ABｶCD^EF");
-    EXPECT_EQ(decode("^KAXY^"), "^KAXY^");    // an unknown code
+    EXPECT_EQ(decode("^KAXY^"), "^KAXY^");  // an unknown code
     EXPECT_EQ(decode("^kA^"), "^kA^");
-    EXPECT_EQ(decode("^K^"), "^K^");          // a code cut short by the closing caret
+    EXPECT_EQ(decode("^K^"), "^K^");  // a code cut short by the closing caret
     EXPECT_EQ(decode("^AKA^"), "ｱｶ");
-    EXPECT_EQ(decode("^^"), "");              // an empty segment
-    EXPECT_EQ(decode("A^^^B"), "A^B");        // three carets are one caret
+    EXPECT_EQ(decode("^^"), "");        // an empty segment
+    EXPECT_EQ(decode("A^^^B"), "A^B");  // three carets are one caret
     EXPECT_EQ(decode("^^^^A^"), "^ｱ");
     EXPECT_EQ(decode(repeat("A", 79).insert(0, "^") + "^"), repeat("ｱ", 79));
     EXPECT_EQ(decode("^" + repeat("A", 80) + "^"), "^" + repeat("A", 80) + "^");
@@ -137,10 +137,13 @@ TEST(MdText, EveryKanaAndSymbolRowRoundTrips) {
         // The half-width form writes the same code again.
         EXPECT_EQ(EncodeMdText(shown.text, kJa).text, disc.text) << utf8(row.character);
         const std::pair<std::string_view, std::string_view> marks[] = {
-            {kHalfDakuten, row.dakuten}, {kFullDakuten, row.dakuten},
-            {kHalfHandakuten, row.handakuten}, {kFullHandakuten, row.handakuten}};
+            {kHalfDakuten, row.dakuten},
+            {kFullDakuten, row.dakuten},
+            {kHalfHandakuten, row.handakuten},
+            {kFullHandakuten, row.handakuten}};
         for (auto [mark, alternate] : marks) {
-            std::string voiced = EncodeMdText(std::string(row.character) + std::string(mark), kJa).text;
+            std::string voiced =
+                EncodeMdText(std::string(row.character) + std::string(mark), kJa).text;
             EXPECT_EQ(voiced, "^" + std::string(alternate.empty() ? row.code : alternate) + "^")
                 << utf8(row.character) << utf8(mark);
         }
@@ -158,7 +161,8 @@ TEST(MdText, EveryKanaAndSymbolRowRoundTrips) {
 }
 
 TEST(MdText, OtherSystemsLeaveTextAlone) {
-    for (std::string text : {std::string("^RA^-^MEn^"), sj("ｱ漢^["), std::string("\x83"), std::string("caf\xE9")}) {
+    for (std::string text :
+         {std::string("^RA^-^MEn^"), sj("ｱ漢^["), std::string("\x83"), std::string("caf\xE9")}) {
         EXPECT_EQ(EncodeMdText(text, Language::English).text, text);
         EXPECT_EQ(DecodeMdText(text, Language::English).text, text);
         EXPECT_TRUE(EncodeMdText(text, Language::English).ok);

@@ -1,6 +1,4 @@
 // mdctl encode-name / decode-name, called as mdctl's main calls them.
-#include "tools/mdtext/text_commands.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -9,6 +7,7 @@
 
 #include "platform/strings.h"
 #include "resources/strings.h"
+#include "tools/mdtext/text_commands.h"
 
 namespace {
 
@@ -18,7 +17,8 @@ struct Outcome {
     std::string err;
 };
 
-using Command = int (*)(const std::vector<std::string>&, std::istream&, std::ostream&, std::ostream&);
+using Command = int (*)(const std::vector<std::string>&, std::istream&, std::ostream&,
+                        std::ostream&);
 
 Outcome run(Command command, const std::vector<std::string>& args, const std::string& input = "") {
     std::istringstream in(input);
