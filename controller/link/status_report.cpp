@@ -86,7 +86,7 @@ StatusReport makeReport(const MdStatus& status, std::optional<int> row, const Bu
 std::string toJson(const StatusReport& r) {
     std::ostringstream out;
     out << '{';
-    if (r.model) out << "\"model\":" << jsonString(*r.model) << ',';
+    if (!r.model.empty()) out << "\"model\":" << jsonString(r.model) << ',';
     for (const Field& f : kFields) out << '"' << f.name << "\":" << f.get(r.status) << ',';
     out << "\"row\":";
     if (r.row) out << *r.row;
@@ -103,7 +103,7 @@ std::string toJson(const StatusReport& r) {
 
 std::string toText(const StatusReport& r) {
     std::ostringstream out;
-    if (r.model) out << "model: " << *r.model << '\n';
+    if (!r.model.empty()) out << "model: " << r.model << '\n';
     for (const Field& f : kFields) out << f.name << ": " << f.get(r.status) << '\n';
     out << "row: " << (r.row ? std::to_string(*r.row) : "-") << '\n';
     out << "enabled:";

@@ -14,7 +14,7 @@
 namespace tovik::link {
 
 struct StatusReport {
-    std::optional<std::string> model;  // only where the unit was asked
+    std::string model;                 // empty where the unit was not asked
     MdStatus status;
     std::optional<int> row;            // empty where mode 6 leaves the row in force
     std::vector<std::string> enabled;  // the row in force's enabled columns, header names

@@ -1,0 +1,43 @@
+// mdctl: the deck from the command line, on the same link code as Rotela.
+#include <QCoreApplication>
+
+#include <csignal>
+#include <iostream>
+
+#include "cardsim/card_device.h"
+#include "resources/strings.h"
+#include "tools/mdctl/console_host.h"
+#include "tools/mdctl/mdctl_commands.h"
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void onSignal(int) { interrupted = 1; }
+
+// Until the daemon's client driver is wired in, the card is simply not there.
+class NoDriver : public tovik::card::CardDriver {
+public:
+    std::unique_ptr<tovik::card::CardDevice> open(const std::string&) override { return nullptr; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    tovik::mdctl::ConsoleHost host("mdctl", tovik::resources::rotelaStrings());
+    NoDriver driver;
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    tovik::mdctl::Environment env{host, driver, tovik::mdctl::waitForEvents};
+    if (const char* timeout = std::getenv("MDCTL_TIMEOUT_MS")) {
+        const long ms = std::atol(timeout);
+        if (ms > 0) env.timeoutMs = static_cast<unsigned>(ms);
+    }
+    env.interrupted = [] { return interrupted != 0; };
+
+    const auto table = tovik::mdctl::subcommands(env);
+    return tovik::mdctl::dispatch(table, std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                                  std::cout, std::cerr);
+}

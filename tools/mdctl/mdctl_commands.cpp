@@ -1,0 +1,213 @@
+#include "tools/mdctl/mdctl_commands.h"
+
+#include <charconv>
+#include <iostream>
+
+#include "controller/link/md_commands.h"
+#include "controller/link/md_status.h"
+#include "controller/link/status_report.h"
+#include "resources/strings.h"
+
+#ifdef TOVIK_MDCTL_TEXT
+#include "tools/mdtext/text_commands.h"
+#endif
+
+namespace tovik::mdctl {
+
+using namespace tovik::link;
+
+namespace {
+
+std::optional<unsigned> parseNumber(const std::string& word, unsigned max) {
+    unsigned value = 0;
+    const char* end = word.data() + word.size();
+    auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    if (word.empty() || ec != std::errc() || ptr != end || value > max) return std::nullopt;
+    return value;
+}
+
+int usageError(std::ostream& err, const std::string& problem, const std::string& usage) {
+    err << "mdctl: " << problem << "\nusage: mdctl " << usage << '\n';
+    return EXIT_USAGE;
+}
+
+// Splits "--json" out of the arguments.
+bool takeFlag(Args& args, const std::string& flag) {
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == flag) {
+            args.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+void print(const StatusReport& report, bool json, std::ostream& out) {
+    out << (json ? toJson(report) + "\n" : toText(report));
+}
+
+int status(Environment& env, Args args, std::ostream& out, std::ostream& err) {
+    const bool json = takeFlag(args, "--json");
+    if (!args.empty()) return usageError(err, "unexpected '" + args[0] + "'", "status [--json]");
+    DeckSession deck(env, err);
+    if (int code = deck.open()) return code;
+    if (int code = deck.refresh()) return code;
+    print(deck.report(), json, out);
+    return EXIT_OK;
+}
+
+int decode(Args args, std::ostream& out, std::ostream& err) {
+    const std::string usage = "decode [--area a|b] HEX...";
+    StatusArea area = StatusArea::A;
+    if (!args.empty() && args[0] == "--area") {
+        if (args.size() < 2 || (args[1] != "a" && args[1] != "b"))
+            return usageError(err, "--area takes a or b", usage);
+        area = args[1] == "a" ? StatusArea::A : StatusArea::B;
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (args.empty()) return usageError(err, "no status bytes", usage);
+    StringTable strings(resources::rotelaStrings(), systemLanguage());
+    // One stream of statuses: a mode-6 status keeps the row of the one before it.
+    MdStatus status;
+    ButtonState buttons;
+    for (const std::string& hex : args) {
+        auto raw = parseRawStatus(hex);
+        if (!raw) return usageError(err, "'" + hex + "' is not 13 bytes of hex", usage);
+        decodeStatus(raw->data(), area, status);
+        const std::optional<int> row = buttons.apply(status);
+        out << toJson(makeReport(status, row, buttons, strings)) << '\n';
+    }
+    return EXIT_OK;
+}
+
+std::string commandUsage() {
+    std::string names;
+    for (const CommandInfo& c : commandTable()) {
+        if (!c.name) continue;
+        names += names.empty() ? "" : "|";
+        names += c.name;
+    }
+    return "send [--json] COMMAND [P1 [P2]]   (COMMAND: a number or " + names + ")";
+}
+
+int send(Environment& env, Args args, std::ostream& out, std::ostream& err) {
+    const bool json = takeFlag(args, "--json");
+    const std::string usage = commandUsage();
+    if (args.empty() || args.size() > 3) return usageError(err, "which command?", usage);
+    const CommandInfo* info = findCommandByName(args[0]);
+    std::optional<unsigned> code = info ? std::optional<unsigned>(info->code) : parseNumber(args[0], 255);
+    if (!code) return usageError(err, "unknown command '" + args[0] + "'", usage);
+    if (!info) info = findCommand(static_cast<std::uint8_t>(*code));
+    std::uint8_t params[2] = {0, 0};
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        auto p = parseNumber(args[i], 255);
+        if (!p) return usageError(err, "parameter '" + args[i] + "' is not 0-255", usage);
+        params[i - 1] = static_cast<std::uint8_t>(*p);
+    }
+    if (info && args.size() - 1 < info->params)
+        return usageError(err, std::string(info->name ? info->name : "command") + " needs " +
+                                   info->paramNames, usage);
+    DeckSession deck(env, err);
+    if (int result = deck.open()) return result;
+    if (int result = deck.refresh()) return result;  // area A: track count and spare byte
+    const int result = deck.send(static_cast<std::uint8_t>(*code), params[0], params[1],
+                                 info ? info->selector : 1);
+    if (result != EXIT_OK && result != EXIT_UNIT_ERROR) return result;
+    print(deck.report(), json, out);
+    return result;
+}
+
+int volume(Environment& env, Args args, std::ostream& out, std::ostream& err) {
+    const bool json = takeFlag(args, "--json");
+    const std::string usage = "volume [--json] 0..30";
+    if (args.size() != 1) return usageError(err, "which volume?", usage);
+    auto level = parseNumber(args[0], 30);
+    if (!level) return usageError(err, "volume '" + args[0] + "' is not 0-30", usage);
+    DeckSession deck(env, err);
+    if (int code = deck.open()) return code;
+    if (int code = deck.setVolume(static_cast<std::uint8_t>(*level))) return code;
+    print(deck.report(), json, out);
+    return EXIT_OK;
+}
+
+// What counts as a change for watch: everything but the level values, which move all the time.
+std::string withoutLevels(StatusReport report) {
+    report.status.leftLevel = report.status.rightLevel = 0;
+    report.model.clear();
+    return toJson(report);
+}
+
+int watch(Environment& env, Args args, std::ostream& out, std::ostream& err) {
+    if (!args.empty()) return usageError(err, "unexpected '" + args[0] + "'", "watch");
+    DeckSession deck(env, err);
+    if (int code = deck.open()) return code;
+    std::string last;
+    while (!env.interrupted()) {
+        if (int code = deck.refresh()) return code;
+        StatusReport report = deck.report();
+        report.model.clear();
+        const std::string key = withoutLevels(report);
+        if (key != last) {
+            out << toJson(report) << std::endl;
+            last = key;
+        }
+        // The panel's own pace: N x 100 ms while the row asks for it, else once a second.
+        const unsigned n = deck.buttons().pollN();
+        env.wait(env.interrupted, n ? n * 100 : 1000);
+    }
+    return EXIT_OK;
+}
+
+}  // namespace
+
+std::vector<Subcommand> subcommands(Environment& env) {
+    std::vector<Subcommand> table = {
+        {"status", "status [--json]",
+         [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return status(env, a, o, e);
+         }},
+        {"decode", "decode [--area a|b] HEX...   (13 bytes each, one JSON line per status)",
+         [](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return decode(a, o, e);
+         }},
+        {"send", commandUsage(),
+         [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return send(env, a, o, e);
+         }},
+        {"volume", "volume [--json] 0..30",
+         [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return volume(env, a, o, e);
+         }},
+        {"watch", "watch   (one JSON line per change of state, until interrupted)",
+         [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return watch(env, a, o, e);
+         }},
+#ifdef TOVIK_MDCTL_TEXT
+        {"encode-name", "encode-name [--japanese | --no-japanese] TEXT|-", mdctlEncodeName},
+        {"decode-name", "decode-name [--japanese | --no-japanese] TEXT|-", mdctlDecodeName},
+#endif
+        // The disc's names ("names") and the label hand-over ("label") join here.
+    };
+    return table;
+}
+
+void printUsage(const std::vector<Subcommand>& table, std::ostream& out) {
+    out << "usage:\n";
+    for (const Subcommand& s : table) out << "  mdctl " << s.usage << '\n';
+}
+
+int dispatch(const std::vector<Subcommand>& table, const Args& argv, std::istream& in,
+             std::ostream& out, std::ostream& err) {
+    if (argv.empty() || argv[0] == "--help" || argv[0] == "-h" || argv[0] == "help") {
+        printUsage(table, argv.empty() ? err : out);
+        return argv.empty() ? EXIT_USAGE : EXIT_OK;
+    }
+    for (const Subcommand& s : table) {
+        if (s.name == argv[0]) return s.run(Args(argv.begin() + 1, argv.end()), in, out, err);
+    }
+    err << "mdctl: unknown command '" << argv[0] << "'\n";
+    printUsage(table, err);
+    return EXIT_USAGE;
+}
+
+}  // namespace tovik::mdctl
