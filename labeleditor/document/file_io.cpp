@@ -46,7 +46,8 @@ mode_t newFileMode() {
 
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::path& path,
                                                        std::string* why) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so naming a pipe cannot hang the open; only regular files are read.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         setWhy(why, errno);
         return std::nullopt;
@@ -60,7 +61,16 @@ std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::pa
         setWhy(why, EISDIR);
         return std::nullopt;
     }
+    if (!S_ISREG(st.st_mode)) {
+        if (why) *why = "not a regular file";
+        return std::nullopt;
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxFileBytes) {
+        setWhy(why, EFBIG);
+        return std::nullopt;
+    }
     std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     std::uint8_t buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -71,12 +81,23 @@ std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::pa
         }
         if (n == 0) break;
         bytes.insert(bytes.end(), buffer, buffer + n);
+        if (bytes.size() > kMaxFileBytes) {  // grew while being read
+            setWhy(why, EFBIG);
+            return std::nullopt;
+        }
     }
     return bytes;
 }
 
-bool replaceFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                  std::string* why) {
+    // A symbolic link stays a link: the file it names is the one replaced.
+    std::filesystem::path path = target;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(target, ec)) {
+        auto resolved = std::filesystem::canonical(target, ec);
+        if (!ec) path = resolved;
+    }
     std::filesystem::path folder = path.parent_path();
     if (folder.empty()) folder = ".";
     std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();

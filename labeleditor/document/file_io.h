@@ -12,12 +12,16 @@
 
 namespace tovik::label {
 
-// nullopt when the file cannot be opened or read; `why` then tells the system's reason.
+// Far beyond any label file (255 names of 2048 bytes are half a megabyte).
+constexpr std::uint64_t kMaxFileBytes = 256ull << 20;
+
+// nullopt when the file cannot be opened or read, is not a regular file or is larger than
+// kMaxFileBytes; `why` then tells the reason.
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::path& path,
                                                        std::string* why = nullptr);
 
 // Writes `bytes` under `path` through a temporary file in the same folder. An existing file
-// keeps its permissions. On failure nothing is left behind and the old file is untouched.
+// keeps its permissions; a symbolic link keeps pointing at the (replaced) file. On failure nothing is left behind and the old file is untouched.
 bool replaceFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                  std::string* why = nullptr);
 

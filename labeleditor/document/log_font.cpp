@@ -20,7 +20,9 @@ std::int32_t getI32(const std::uint8_t* in) {
 }  // namespace
 
 std::string LogFont::face() const {
-    return std::string(faceName.data());  // the array always holds a terminator
+    // Bounded even when someone filled the array by hand without a terminator.
+    const char* end = std::find(faceName.begin(), faceName.end(), '\0');
+    return std::string(faceName.data(), static_cast<std::size_t>(end - faceName.data()));
 }
 
 void LogFont::setFace(std::string_view name) {

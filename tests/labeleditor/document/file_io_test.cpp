@@ -75,6 +75,19 @@ TEST(FileIo, ReadingReportsTheSystemsReason) {
     EXPECT_EQ(readFileBytes(folder.path() / "none.slv").has_value(), false);
     ASSERT_TRUE(replaceFile(folder / "empty", {}));
     EXPECT_EQ(readFileBytes(folder / "empty"), Bytes{});
+    // A pipe with no writer would block a plain open and read forever.
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(readFileBytes(folder / "pipe", &why));
+    EXPECT_EQ(why, "not a regular file");
+}
+
+TEST(FileIo, ReplacingThroughALinkKeepsTheLink) {
+    TempFolder folder;
+    ASSERT_TRUE(replaceFile(folder / "real.slv", Bytes{1}));
+    std::filesystem::create_symlink("real.slv", folder / "link.slv");
+    ASSERT_TRUE(replaceFile(folder / "link.slv", Bytes{2}));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.slv"));
+    EXPECT_EQ(readFileBytes(folder / "real.slv"), Bytes{2});
 }
 
 }  // namespace
