@@ -27,9 +27,9 @@ std::string characterOf(WParam wParam) {
 }
 
 bool fitsOnDisc(const std::string& character) {
-    if (character.size() == 1 && isAllowedByte(static_cast<unsigned char>(character[0])))
-        return true;
-    return findKana(character) || findSymbol(character);
+    const bool allowed =
+        character.size() == 1 && isAllowedByte(static_cast<unsigned char>(character[0]));
+    return allowed || findKana(character) || findSymbol(character);
 }
 
 }  // namespace
