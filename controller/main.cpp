@@ -1,11 +1,45 @@
 // Rotela, the MD controller.
 #include <QApplication>
 
+#include "controller/ui/controller_app.h"
+#include "controller/ui/controller_panel.h"
+#include "controller/ui/status_window.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
+
+namespace {
+
+// Until the daemon's client driver is wired in, the card is simply not there.
+class NoDriver : public tovik::card::CardDriver {
+public:
+    std::unique_ptr<tovik::card::CardDevice> open(const std::string&) override { return nullptr; }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tovik::qt::QtHost host("Rotela", tovik::resources::rotelaStrings());
-    return 0;
+
+    // One instance: a second start brings the running panel forward and ends.
+    tovik::ui::ControllerApp controller(host);
+    if (controller.bringRunningPanelToFront()) return 0;
+
+    NoDriver driver;
+    tovik::ui::ControllerPanel panel(host, driver);
+    tovik::ui::StatusWindow window(panel, host);
+    panel.setView(&window);
+    host.setDialogParent(&window);
+
+    if (panel.initialise()) {
+        controller.registerPanel([&window] {
+            window.showNormal();
+            window.raise();
+            window.activateWindow();
+        });
+        window.show();
+        host.runModal(panel.window());  // until the panel ends
+    }
+    panel.shutdown();
+    return panel.result();
 }

@@ -1,0 +1,42 @@
+#pragma once
+// Rotela's plain window until the skinned panel exists: the decoded status, the state row in
+// force and the enabled controls, updated live, with a button for each deck command. It only
+// shows what ControllerPanel says and turns clicks into calls on it.
+
+#include <QWidget>
+
+#include <map>
+
+#include "controller/ui/controller_panel.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tovik::ui {
+
+class StatusWindow : public QWidget, public PanelView {
+public:
+    StatusWindow(ControllerPanel& panel, Host& host, QWidget* parent = nullptr);
+
+    void statusChanged(const link::MdStatus& status, bool failed) override;
+    void controlsChanged(const link::ButtonState& buttons) override;
+    void levelsChanged(int left, int right) override;
+    void panelEnabled(bool enabled) override;
+    void panelEnded(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void addButton(int controlId, link::Column column, const char* caption);
+    void refresh();
+
+    ControllerPanel& panel_;
+    Host& host_;
+    QLabel* status_ = nullptr;
+    QLabel* levels_ = nullptr;
+    std::map<int, std::pair<QPushButton*, link::Column>> buttons_;
+    bool failed_ = false;
+};
+
+}  // namespace tovik::ui
