@@ -12,8 +12,9 @@
 
 namespace tovik::label {
 
-// Far beyond any label file (255 names of 2048 bytes are half a megabyte).
-constexpr std::uint64_t kMaxFileBytes = 256ull << 20;
+// Far beyond any label file (255 names of 2048 bytes are half a megabyte), and small enough
+// that the lists a file can describe (at most one entry per byte) stay within memory.
+constexpr std::uint64_t kMaxFileBytes = 16ull << 20;
 
 // nullopt when the file cannot be opened or read, is not a regular file or is larger than
 // kMaxFileBytes; `why` then tells the reason.

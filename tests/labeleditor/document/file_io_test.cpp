@@ -79,6 +79,10 @@ TEST(FileIo, ReadingReportsTheSystemsReason) {
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     EXPECT_FALSE(readFileBytes(folder / "pipe", &why));
     EXPECT_EQ(why, "not a regular file");
+    // A file far larger than any label file is refused before it is read.
+    ASSERT_TRUE(replaceFile(folder / "huge", {}));
+    std::filesystem::resize_file(folder / "huge", kMaxFileBytes + 1);
+    EXPECT_FALSE(readFileBytes(folder / "huge"));
 }
 
 TEST(FileIo, ReplacingThroughALinkKeepsTheLink) {
