@@ -1,21 +1,12 @@
 // Rotela, the MD controller.
 #include <QApplication>
 
+#include "cardsim/daemon_driver.h"
 #include "controller/ui/controller_app.h"
 #include "controller/ui/controller_panel.h"
 #include "controller/ui/status_window.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
-
-namespace {
-
-// Until the daemon's client driver is wired in, the card is simply not there.
-class NoDriver : public tovik::card::CardDriver {
-public:
-    std::unique_ptr<tovik::card::CardDevice> open(const std::string&) override { return nullptr; }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,8 +16,9 @@ int main(int argc, char** argv) {
     tovik::ui::ControllerApp controller(host);
     if (controller.bringRunningPanelToFront()) return 0;
 
-    NoDriver driver;
-    tovik::ui::ControllerPanel panel(host, driver);
+    // The card's driver is the vtovikmd daemon; without it, opening fails as a missing driver.
+    auto driver = tovik::card::makeDaemonCardDriver(host);
+    tovik::ui::ControllerPanel panel(host, *driver);
     tovik::ui::StatusWindow window(panel, host);
     panel.setView(&window);
     host.setDialogParent(&window);

@@ -45,6 +45,7 @@ StatusWindow::StatusWindow(ControllerPanel& panel, Host& host, QWidget* parent)
     status_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->setMinimumWidth(520);
+    status_->setWordWrap(true);
     layout->addWidget(status_);
     levels_ = new QLabel(this);
     layout->addWidget(levels_);
@@ -85,8 +86,9 @@ void StatusWindow::addButton(int id, Column column, const char* caption) {
 }
 
 void StatusWindow::refresh() {
-    const link::StatusReport report = link::makeReport(panel_.status(), panel_.lastRow(),
-                                                       panel_.buttons(), host_.strings(), failed_);
+    link::StatusReport report = link::makeReport(panel_.status(), panel_.lastRow(),
+                                                 panel_.buttons(), host_.strings(), failed_);
+    report.model = panel_.link().model();
     QString text = QString::fromStdString(link::toText(report));
     if (failed_) text.prepend("last answer: failed\n");
     status_->setText(text);

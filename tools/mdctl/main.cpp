@@ -4,7 +4,7 @@
 #include <csignal>
 #include <iostream>
 
-#include "cardsim/card_device.h"
+#include "cardsim/daemon_driver.h"
 #include "resources/strings.h"
 #include "tools/mdctl/console_host.h"
 #include "tools/mdctl/mdctl_commands.h"
@@ -15,22 +15,16 @@ volatile std::sig_atomic_t interrupted = 0;
 
 void onSignal(int) { interrupted = 1; }
 
-// Until the daemon's client driver is wired in, the card is simply not there.
-class NoDriver : public tovik::card::CardDriver {
-public:
-    std::unique_ptr<tovik::card::CardDevice> open(const std::string&) override { return nullptr; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     tovik::mdctl::ConsoleHost host("mdctl", tovik::resources::rotelaStrings());
-    NoDriver driver;
+    auto driver = tovik::card::makeDaemonCardDriver(host);
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
-    tovik::mdctl::Environment env{host, driver, tovik::mdctl::waitForEvents};
+    tovik::mdctl::Environment env{host, *driver, tovik::mdctl::waitForEvents};
     if (const char* timeout = std::getenv("MDCTL_TIMEOUT_MS")) {
         const long ms = std::atol(timeout);
         if (ms > 0) env.timeoutMs = static_cast<unsigned>(ms);
