@@ -129,9 +129,11 @@ bool DriverDevice::asynchronous(std::uint32_t code, const std::uint8_t* in, std:
         request.text.assign(text, strnlen(text, kNameTextSize));
     }
     const std::uint64_t tag = nextTag_++;
-    if (!unitSubmit(tag, request)) return false;
+    // Known before it is sent: a fast unit may answer while the request is still being accepted.
     outstanding_[tag] = Outstanding{window, msg, address, size};
-    return true;
+    if (unitSubmit(tag, request)) return true;
+    outstanding_.erase(tag);
+    return false;
 }
 
 void DriverDevice::deliver(const UnitAnswer& answer) {
