@@ -216,6 +216,7 @@ void ControllerPanel::click(int controlId) {
         end(0);
         return;
     }
+    if (hooks_->click(controlId)) return;
     const CommandInfo* command = commandForControl(controlId);
     if (!command) return;
     sendCommand(command->code);

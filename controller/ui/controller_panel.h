@@ -74,6 +74,9 @@ public:
     // Messages and timers the panel does not handle itself (0x900, 0xC00, 0xD00, 0xD01, timers
     // 2, 3, 10, 11, 30); true when handled.
     virtual bool handle(Msg, WParam, LParam) { return false; }
+    // A click on a control that sends no unit command (SLEEVON starts the read cycle); true
+    // when handled.
+    virtual bool click(int /*controlId*/) { return false; }
 };
 
 class ControllerPanel : public MessageTarget {
