@@ -7,6 +7,7 @@
 #include "controller/link/md_status.h"
 #include "controller/link/status_report.h"
 #include "resources/strings.h"
+#include "tools/mdctl/disc_names.h"
 
 #ifdef TOVIK_MDCTL_TEXT
 #include "tools/mdtext/text_commands.h"
@@ -186,7 +187,14 @@ std::vector<Subcommand> subcommands(Environment& env) {
         {"encode-name", "encode-name [--japanese | --no-japanese] TEXT|-", mdctlEncodeName},
         {"decode-name", "decode-name [--japanese | --no-japanese] TEXT|-", mdctlDecodeName},
 #endif
-        // The disc's names ("names") and the label hand-over ("label") join here.
+        {"names", "names [--json]   (the disc's names, read as the controller reads them)",
+         [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return names(env, a, o, e);
+         }},
+        {"label", "label [FILE]   (the label file for the label editor; default EditingLabel.slv)",
+         [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return label(env, a, o, e);
+         }},
     };
     return table;
 }

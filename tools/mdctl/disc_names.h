@@ -1,0 +1,25 @@
+#pragma once
+// mdctl's disc names, read with the controller's own full read cycle (progress on standard
+// error, Ctrl+C is Cancel):
+//   mdctl names [--json]   the disc name and every track name, in display form, as UTF-8
+//   mdctl label [FILE]     the label file for the label editor (default "EditingLabel.slv")
+// Exit status: 0 done; 1 usage; 2 no driver; 3 no card or unit not accessible; 4 the read
+// cycle failed or was cancelled; 5 no disc; 6 the label file could not be written.
+
+#include <iosfwd>
+
+#include "tools/mdctl/mdctl_commands.h"
+
+namespace tovik::mdctl {
+
+constexpr int EXIT_READ_FAILED = 4;
+constexpr int EXIT_NO_DISC = 5;
+constexpr int EXIT_FILE_FAILED = 6;
+
+int names(Environment& env, Args args, std::ostream& out, std::ostream& err);
+int label(Environment& env, Args args, std::ostream& out, std::ostream& err);
+
+// A string as a JSON string literal (UTF-8 passes through; controls are escaped).
+std::string jsonString(const std::string& utf8);
+
+}  // namespace tovik::mdctl
