@@ -38,6 +38,10 @@ TEST(Classification, StoppedAndPausedOnARecordableDisc) {
     EXPECT_TRUE(b.trackNameEditable());
     EXPECT_TRUE(b.discNameEditable());
 
+    EXPECT_FALSE(b.accessAltImage());
+    EXPECT_TRUE(b.apply(status(0x20, 2)).has_value());
+    EXPECT_TRUE(b.accessAltImage()) << "nibble 2 switches ACCESS to its second images";
+
     MdStatus paused = status(0x10, 4);
     EXPECT_EQ(classifyStatus(paused), 0x80404u);
     EXPECT_EQ(b.apply(paused), 15);
@@ -132,14 +136,6 @@ TEST(ButtonState, NothingEnabledBeforeTheFirstRowAndOnlyControlColumnsAreControl
     EXPECT_TRUE(b.enabled(Column::Volume));
 }
 
-TEST(ButtonState, AccessImageFollowsNibbleTwo) {
-    ButtonState b;
-    b.apply(status(0x20, 2));
-    EXPECT_TRUE(b.accessAltImage());
-    b.apply(status(0x10, 2));
-    EXPECT_FALSE(b.accessAltImage());
-}
-
 TEST(ButtonState, PopupLockedBySubStateSixAndCombineNeedsAnEarlierTrack) {
     ButtonState b;
     MdStatus s = status(0x10, 4);  // row 15: every popup column but Edit Track
@@ -162,16 +158,6 @@ TEST(ButtonState, PopupLockedBySubStateSixAndCombineNeedsAnEarlierTrack) {
     for (PopupCommand c : {PopupCommand::Erase, PopupCommand::Move, PopupCommand::Divide,
                            PopupCommand::Combine})
         EXPECT_FALSE(b.popupEnabled(c));
-}
-
-TEST(ColumnNames, AsTheHeaderWritesThem) {
-    EXPECT_STREQ(columnName(Column::POWER), "POWER");
-    EXPECT_STREQ(columnName(Column::SYNC_REC), "SYNC_REC");
-    EXPECT_STREQ(columnName(Column::Volume), "volume");
-    EXPECT_STREQ(columnName(Column::EditTrack), "Edit Track");
-    EXPECT_STREQ(columnName(Column::AllErase), "ALL ERASE");
-    EXPECT_STREQ(columnName(Column::TrackName), "track name");
-    EXPECT_STREQ(columnName(Column::DiscName), "disc name");
 }
 
 TEST(UnitMessages, ErrorCodesAtTheirEdges) {
