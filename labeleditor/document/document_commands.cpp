@@ -8,11 +8,8 @@ namespace tovik::label {
 
 namespace {
 
-constexpr const char* kDefaultFontSection = "DefaultFont";
 constexpr std::int32_t kBoldWeight = 700;
 constexpr std::int32_t kNormalWeight = 400;
-
-std::string defaultFontKey(int type) { return formatText("Type_%d", type); }
 
 // At most 31 bytes of a face name, stopping at its terminator (the record may lack one).
 std::string_view faceOf(const std::array<char, 32>& face) {

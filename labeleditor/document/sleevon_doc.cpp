@@ -10,10 +10,7 @@ namespace tovik::label {
 namespace {
 
 constexpr const char* kPrintSection = "Print";
-constexpr const char* kDefaultFontSection = "DefaultFont";
 constexpr std::int32_t kDefaultFontHeight = -15;
-
-std::string defaultFontKey(int type) { return formatText("Type_%d", type); }
 
 }  // namespace
 
