@@ -4,6 +4,8 @@
 #include "cardsim/daemon_driver.h"
 #include "controller/ui/controller_app.h"
 #include "controller/ui/controller_panel.h"
+#include "controller/ui/panel_disc_hooks.h"
+#include "controller/ui/qt_progress_window.h"
 #include "controller/ui/status_window.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
     tovik::ui::ControllerPanel panel(host, *driver);
     tovik::ui::StatusWindow window(panel, host);
     panel.setView(&window);
+    // The disc's names: read on demand and by the full read cycle, with its progress dialog.
+    tovik::ui::QtProgressWindow progressWindow(&window);
+    tovik::ui::PanelDiscHooks discHooks(host, panel, progressWindow);
+    panel.setHooks(&discHooks);
     host.setDialogParent(&window);
 
     if (panel.initialise()) {

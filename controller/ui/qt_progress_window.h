@@ -3,14 +3,14 @@
 // "MD Track data read" with a bar, the percentage text and Cancel, over the panel's window,
 // which stays disabled while the dialog exists.
 
+#include <QDialog>
 #include <QPointer>
+#include <QWidget>
 
 #include "controller/disc/progress_dialog.h"
 
-class QDialog;
 class QLabel;
 class QProgressBar;
-class QWidget;
 
 namespace tovik::ui {
 
