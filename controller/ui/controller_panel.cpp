@@ -1,5 +1,7 @@
 #include "controller/ui/controller_panel.h"
 
+#include <algorithm>
+
 #include "controller/link/md_commands.h"
 #include "controller/link/md_mode.h"
 #include "controller/link/unit_messages.h"
@@ -194,9 +196,11 @@ void ControllerPanel::processStatus(bool failed) {
         view_->levelsChanged(left, right);
     }
 
-    // The slider runs upside down: position 0 is full volume.
-    if (kSliderMax - slider_ != status_.volume) {
-        slider_ = kSliderMax - status_.volume;
+    // The slider runs upside down: position 0 is full volume. A unit reporting more than the
+    // top volume is shown at the top.
+    const int volume = std::min<int>(status_.volume, kSliderMax);
+    if (kSliderMax - slider_ != volume) {
+        slider_ = kSliderMax - volume;
         view_->sliderChanged(slider_);
     }
 
@@ -207,7 +211,8 @@ void ControllerPanel::processStatus(bool failed) {
 
 void ControllerPanel::sendCommand(std::uint8_t command, std::uint8_t p1) {
     // A refused command is not reported: the next status shows what the unit did.
-    link_.SendCommand(command, p1, 0, 0, findCommand(command) ? findCommand(command)->selector : 1);
+    const CommandInfo* info = findCommand(command);
+    link_.SendCommand(command, p1, 0, 0, info ? info->selector : 1);
 }
 
 void ControllerPanel::click(int controlId) {
