@@ -147,7 +147,8 @@ void DriverDevice::deliver(const UnitAnswer& answer) {
         if (o.address >= b->address() && o.address + o.areaSize <= b->address() + b->size())
             target = b->data() + (o.address - b->address());
     if (!target) return;
-    std::memcpy(target, answer.area.data(), std::min<std::size_t>(answer.area.size(), o.areaSize));
+    if (!answer.area.empty())
+        std::memcpy(target, answer.area.data(), std::min<std::size_t>(answer.area.size(), o.areaSize));
     windows_.post(o.window, o.msg, answer.result, static_cast<LParam>(o.address));
 }
 
