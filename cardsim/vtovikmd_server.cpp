@@ -115,6 +115,12 @@ bool VtovikmdServer::handle(QLocalSocket* socket, Connection& c, const wire::Byt
         ParsedControl parsed = parseControl(*words);
         CardService::ControlReply reply = parsed.command ? service_.control(now, *parsed.command)
                                                          : CardService::ControlReply{false, parsed.error, false};
+        if (parsed.command && parsed.command->verb == ControlCommand::Verb::State) {
+            // The devices of the programs, not the connection asking.
+            json::Value state = service_.stateJson();
+            state.set("clients", static_cast<unsigned>(service_.clientCount() - 1));
+            reply.text = state.dump();
+        }
         send(socket, wire::controlReplyFrame(reply.ok, reply.quit, reply.text));
         if (reply.quit) {
             socket->flush();
