@@ -14,6 +14,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,7 @@ private:
     Handle window_ = kNoWindow;
     bool installed_ = true;
     bool deliverPosted_ = false;
+    std::optional<std::uint64_t> armedDue_;  // when the answer timer fires, if it runs
     std::map<CardService::ClientId, InProcessDevice*> devices_;
 };
 

@@ -212,3 +212,26 @@ TEST_F(InProcessDriverTest, VolumeIsSynchronousAndShowsInTheStatus) {
 
 }  // namespace
 }  // namespace tovik::card
+
+namespace tovik::card {
+namespace {
+
+TEST_F(InProcessDriverTest, RefusedTimerHoldsAnswersUntilTheNextRequest) {
+    auto c = client();
+    host.refuseTimers(1);
+    ASSERT_TRUE(c->getStatus());
+    host.advance(1000);
+    EXPECT_TRUE(c->received.empty());
+    ASSERT_TRUE(c->getModel());
+    host.advance(100);
+    ASSERT_EQ(c->received.size(), 2u);
+    EXPECT_EQ(c->received[0].msg, WM_MD_STATUS);
+    // With answers on their way, further requests take no more timers from the host.
+    ASSERT_TRUE(c->getStatus());
+    host.refuseTimers(1);
+    ASSERT_TRUE(c->getStatus());
+    EXPECT_FALSE(host.setTimer(c->window, 7, 100)) << "the refusal is still there for the program";
+}
+
+}  // namespace
+}  // namespace tovik::card
