@@ -117,7 +117,7 @@ CardService::CardService(UnitTimings timings) : unit_(timings) {}
 
 CardService::ClientId CardService::addClient() {
     ClientId id = nextClient_++;
-    clients_[id] = true;
+    clients_[id] = 0;
     return id;
 }
 
@@ -128,8 +128,14 @@ void CardService::removeClient(ClientId client) {
 }
 
 void CardService::cancel(ClientId client, std::uint64_t tag) {
-    for (auto it = pending_.begin(); it != pending_.end();)
-        it = (it->second.client == client && it->second.tag == tag) ? pending_.erase(it) : std::next(it);
+    for (auto it = pending_.begin(); it != pending_.end();) {
+        if (it->second.client == client && it->second.tag == tag) {
+            --clients_[client];
+            it = pending_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 bool CardService::cardReady(std::uint64_t nowMs) {
@@ -155,7 +161,8 @@ unsigned CardService::latencyFor(const UnitRequest& request) const {
 
 bool CardService::submit(std::uint64_t nowMs, ClientId client, std::uint64_t tag, UnitRequest request) {
     unit_.advanceTo(nowMs);
-    if (!unit_.cardPresent() || !clients_.count(client)) return false;
+    auto owner = clients_.find(client);
+    if (!unit_.cardPresent() || owner == clients_.end() || owner->second >= kMaxPendingPerClient) return false;
     switch (request.code) {
     case MDIO_READ_NAME: case MDIO_WRITE_NAME: case MDIO_SEND_COMMAND:
     case MDIO_GET_STATUS: case MDIO_GET_METER_STATUS: case MDIO_GET_MODEL: break;
@@ -174,6 +181,7 @@ bool CardService::submit(std::uint64_t nowMs, ClientId client, std::uint64_t tag
         break;
     }
     pending_.emplace(std::make_pair(due, arrivals_++), std::move(p));
+    ++owner->second;
     return true;
 }
 
@@ -188,6 +196,7 @@ std::vector<UnitAnswer> CardService::runDue(std::uint64_t nowMs) {
         auto node = pending_.extract(pending_.begin());
         unit_.advanceTo(node.key().first);
         const Pending& p = node.mapped();
+        if (auto owner = clients_.find(p.client); owner != clients_.end()) --owner->second;
         if (!unit_.cardPresent()) continue;  // the card went: nothing answers
         UnitAnswer a = answer(p);
         if (!p.drop) answers.push_back(std::move(a));

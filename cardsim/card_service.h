@@ -70,6 +70,8 @@ constexpr unsigned kDefaultFaultDelayMs = 60'000;  // past the programs' 50-seco
 
 class CardService {
 public:
+    static constexpr std::size_t kMaxPendingPerClient = 256;
+
     using ClientId = std::uint64_t;
 
     explicit CardService(UnitTimings timings = {});
@@ -86,7 +88,8 @@ public:
     // Synchronous requests.
     bool cardReady(std::uint64_t nowMs);
     bool setVolume(std::uint64_t nowMs, std::uint8_t volume);
-    // An asynchronous request: false when refused (no card, unknown client or request).
+    // An asynchronous request: false when refused (no card, unknown client or request, or
+    // kMaxPendingPerClient requests of that client still unanswered).
     bool submit(std::uint64_t nowMs, ClientId client, std::uint64_t tag, UnitRequest request);
     void cancel(ClientId client, std::uint64_t tag);
 
@@ -119,7 +122,7 @@ private:
     VirtualUnit unit_;
     Latency latency_;
     std::vector<FaultRule> faults_;
-    std::map<ClientId, bool> clients_;
+    std::map<ClientId, std::size_t> clients_;  // requests still on their way, per client
     ClientId nextClient_ = 1;
     // Ordered by due time, then by arrival.
     std::multimap<std::pair<std::uint64_t, std::uint64_t>, Pending> pending_;

@@ -235,3 +235,21 @@ TEST_F(InProcessDriverTest, RefusedTimerHoldsAnswersUntilTheNextRequest) {
 
 }  // namespace
 }  // namespace tovik::card
+
+namespace tovik::card {
+namespace {
+
+TEST_F(InProcessDriverTest, AClientFloodingTheUnitIsRefusedOnceItsQueueIsFull) {
+    auto greedy = client();
+    auto other = client();
+    std::size_t accepted = 0;
+    while (greedy->getStatus() && accepted < 10'000) ++accepted;
+    EXPECT_EQ(accepted, CardService::kMaxPendingPerClient);
+    EXPECT_TRUE(other->getStatus()) << "other clients keep their own room";
+    host.advance(100);
+    EXPECT_EQ(greedy->received.size(), accepted);
+    EXPECT_TRUE(greedy->getStatus()) << "answered requests make room again";
+}
+
+}  // namespace
+}  // namespace tovik::card
