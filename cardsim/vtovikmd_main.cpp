@@ -1,6 +1,11 @@
 // vtovikmd: serves the simulated TOVIK card to every program of this user over a local socket.
 //   vtovikmd [--disc IMAGE.json] [--latency MS] [--no-card]
 #include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +25,22 @@ constexpr const char* kUsage =
     "                     (default: status 15, command 40, name read 60, name write 250)\n"
     "  --no-card          start with the card removed (vtovikmd-ctl insert-card)\n"
     "The socket is $VTOVIKMD_SOCKET, or vtovikmd-<uid> in the temporary directory.\n";
+
+// SIGTERM and SIGINT end the event loop normally, so the socket name is removed on the way out.
+int signalPipe[2] = {-1, -1};
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto n = write(signalPipe[1], &byte, 1);
+}
+void quitOnSignals(QCoreApplication& app) {
+    if (socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] { app.quit(); });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
 
 int usage(const std::string& problem) {
     std::fprintf(stderr, "vtovikmd: %s\n%s", problem.c_str(), kUsage);
@@ -76,6 +97,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vtovikmd: %s\n", error.c_str());
         return 1;
     }
+    quitOnSignals(app);
     std::printf("vtovikmd: serving the card on %s\n", name.c_str());
     std::fflush(stdout);
     return app.exec();
