@@ -57,6 +57,32 @@ std::string Value::dump(int indent) const {
 }
 
 void Value::dumpTo(std::string& out, int indent, int depth) const {
+    // An array or object of plain values that fits a line is written on one line, so a list of
+    // tracks reads one track to a line.
+    if (indent > 0 && (type_ == Type::Array || type_ == Type::Object)) {
+        bool flat = true;
+        for (const auto& item : items_) flat = flat && item.type_ != Type::Array && item.type_ != Type::Object;
+        for (const auto& [k, v] : members_) flat = flat && v.type_ != Type::Array && v.type_ != Type::Object;
+        if (flat && !(items_.empty() && members_.empty())) {
+            std::string line;
+            dumpTo(line, 0, 0);
+            if (line.size() + static_cast<std::size_t>(indent * depth) <= 96) {
+                bool inString = false;
+                for (std::size_t i = 0; i < line.size(); ++i) {
+                    const char c = line[i];
+                    out += c;
+                    if (inString && c == '\\') {
+                        out += line[++i];
+                    } else if (c == '"') {
+                        inString = !inString;
+                    } else if (!inString && (c == ',' || c == ':')) {
+                        out += ' ';  // spaced like the indented form
+                    }
+                }
+                return;
+            }
+        }
+    }
     auto newline = [&](int d) {
         if (indent <= 0) return;
         out += '\n';
