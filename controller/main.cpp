@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     tovik::ui::QtProgressWindow progressWindow(&window);
     tovik::ui::PanelDiscHooks discHooks(host, panel, progressWindow);
     panel.setHooks(&discHooks);
+    discHooks.setDisplay(&window);
     host.setDialogParent(&window);
 
     if (panel.initialise()) {

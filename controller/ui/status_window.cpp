@@ -31,7 +31,7 @@ constexpr ButtonSpec kButtons[] = {
     {link::IDC_FF, Column::FF, "FF"},              {link::IDC_DOWN, Column::DOWN, "DOWN"},
     {link::IDC_UP, Column::UP, "UP"},              {link::IDC_SYNC_REC, Column::SYNC_REC, "SYNC REC"},
     {link::IDC_REC, Column::REC, "REC"},           {link::IDC_AUTOMARK, Column::AUTOMARK, "AUTO MARK"},
-    {link::IDC_RECMODE, Column::RECMODE, "REC MODE"},
+    {link::IDC_RECMODE, Column::RECMODE, "REC MODE"},  {link::IDC_SLEEVON, Column::SLEEVON, "READ NAMES"},
 };
 constexpr int kButtonsPerRow = 5;
 
@@ -49,13 +49,17 @@ StatusWindow::StatusWindow(ControllerPanel& panel, Host& host, QWidget* parent)
     layout->addWidget(status_);
     levels_ = new QLabel(this);
     layout->addWidget(levels_);
+    discName_ = new QLabel(this);
+    trackName_ = new QLabel(this);
+    layout->addWidget(discName_);
+    layout->addWidget(trackName_);
 
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
     int index = 0;
-    for (const ButtonSpec& spec : kButtons) {
-        addButton(spec.id, spec.column, spec.caption);
-        grid->addWidget(buttons_[spec.id].first, index / kButtonsPerRow, index % kButtonsPerRow);
+    for (const ButtonSpec& button : kButtons) {
+        addButton(button.id, button.column, button.caption);
+        grid->addWidget(buttons_[button.id].first, index / kButtonsPerRow, index % kButtonsPerRow);
         ++index;
     }
     auto* close = new QPushButton("CLOSE", this);
@@ -106,6 +110,21 @@ void StatusWindow::controlsChanged(const link::ButtonState& state) {
 
 void StatusWindow::levelsChanged(int left, int right) {
     levels_->setText(QString("levels: L %1  R %2").arg(left).arg(right));
+}
+
+// Names arrive in display form, bytes in the system's code page.
+void StatusWindow::discNameChanged(const std::string& displayText) {
+    discName_->setText(QString("disc: %1").arg(QString::fromStdString(host_.codePage().toUtf8(displayText))));
+}
+
+void StatusWindow::trackNameChanged(const std::string& displayText, int track) {
+    if (track == 0) {
+        trackName_->clear();
+        return;
+    }
+    trackName_->setText(QString("track %1: %2")
+                            .arg(track)
+                            .arg(QString::fromStdString(host_.codePage().toUtf8(displayText))));
 }
 
 void StatusWindow::panelEnabled(bool enabled) { setEnabled(enabled); }

@@ -8,13 +8,14 @@
 #include <map>
 
 #include "controller/ui/controller_panel.h"
+#include "controller/ui/panel_disc_hooks.h"
 
 class QLabel;
 class QPushButton;
 
 namespace tovik::ui {
 
-class StatusWindow : public QWidget, public PanelView {
+class StatusWindow : public QWidget, public PanelView, public NameDisplay {
 public:
     StatusWindow(ControllerPanel& panel, Host& host, QWidget* parent = nullptr);
 
@@ -23,6 +24,8 @@ public:
     void levelsChanged(int left, int right) override;
     void panelEnabled(bool enabled) override;
     void panelEnded(int result) override;
+    void discNameChanged(const std::string& displayText) override;
+    void trackNameChanged(const std::string& displayText, int track) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,6 +38,8 @@ private:
     Host& host_;
     QLabel* status_ = nullptr;
     QLabel* levels_ = nullptr;
+    QLabel* discName_ = nullptr;
+    QLabel* trackName_ = nullptr;
     std::map<int, std::pair<QPushButton*, link::Column>> buttons_;
     bool failed_ = false;
 };
