@@ -1,5 +1,7 @@
 #include "cardsim/json.h"
 
+#include "platform/json_text.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,28 +27,6 @@ Value& Value::push(Value v) {
 }
 
 namespace {
-
-void escapeTo(std::string& out, const std::string& s) {
-    out += '"';
-    for (unsigned char c : s) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    out += '"';
-}
 
 }  // namespace
 
@@ -100,7 +80,7 @@ void Value::dumpTo(std::string& out, int indent, int depth) const {
         out += buf;
         break;
     }
-    case Type::String: escapeTo(out, string_); break;
+    case Type::String: out += jsonString(string_); break;
     case Type::Array:
         if (items_.empty()) { out += "[]"; break; }
         out += '[';
@@ -118,7 +98,7 @@ void Value::dumpTo(std::string& out, int indent, int depth) const {
         for (std::size_t i = 0; i < members_.size(); ++i) {
             if (i) out += ',';
             newline(depth + 1);
-            escapeTo(out, members_[i].first);
+            out += jsonString(members_[i].first);
             out += indent > 0 ? ": " : ":";
             members_[i].second.dumpTo(out, indent, depth + 1);
         }

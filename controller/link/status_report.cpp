@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "controller/link/unit_messages.h"
+#include "platform/json_text.h"
 
 namespace tovik::link {
 
@@ -34,28 +35,6 @@ const Field kFields[] = {
     {"right_level", [](const MdStatus& s) -> unsigned { return s.rightLevel; }},
     {"error_code", [](const MdStatus& s) -> unsigned { return s.errorCode; }},
 };
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
-}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

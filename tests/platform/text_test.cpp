@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/codepage.h"
+#include "platform/json_text.h"
 #include "platform/strings.h"
 
 namespace tovik {
@@ -58,6 +59,11 @@ TEST(CodePage, UnencodableCharacterIsReportedByPosition) {
     std::size_t bad = 99;
     EXPECT_FALSE(en.fromUtf8("ab日c", &bad));
     EXPECT_EQ(bad, 2u);
+}
+
+TEST(JsonText, ControlsAndQuotesAreEscapedAndUtf8PassesThrough) {
+    EXPECT_EQ(jsonString("a\"b\\c\n\x01"), R"j("a\"b\\c\n\u0001")j");
+    EXPECT_EQ(jsonString("ｻｸﾗ"), "\"ｻｸﾗ\"");
 }
 
 }  // namespace

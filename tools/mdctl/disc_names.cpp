@@ -8,6 +8,7 @@
 #include "controller/disc/progress_dialog.h"
 #include "controller/link/md_comm_wnd.h"
 #include "controller/link/unit_messages.h"
+#include "platform/json_text.h"
 
 namespace tovik::mdctl {
 
@@ -135,29 +136,6 @@ int usageError(std::ostream& err, const std::string& problem, const std::string&
 }
 
 }  // namespace
-
-std::string jsonString(const std::string& utf8) {
-    std::string out = "\"";
-    for (unsigned char c : utf8) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (c < 0x20) {
-                    static const char* hex = "0123456789abcdef";
-                    out += "\\u00";
-                    out += hex[c >> 4];
-                    out += hex[c & 15];
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
-}
 
 int names(Environment& env, Args args, std::ostream& out, std::ostream& err) {
     const std::string usage = "names [--json]";

@@ -19,7 +19,4 @@ constexpr int EXIT_FILE_FAILED = 6;
 int names(Environment& env, Args args, std::ostream& out, std::ostream& err);
 int label(Environment& env, Args args, std::ostream& out, std::ostream& err);
 
-// A string as a JSON string literal (UTF-8 passes through; controls are escaped).
-std::string jsonString(const std::string& utf8);
-
 }  // namespace tovik::mdctl

@@ -10,6 +10,7 @@
 #include "labeleditor/document/label_file.h"
 #include "labeleditor/document/short_label_writer.h"
 #include "platform/codepage.h"
+#include "platform/json_text.h"
 #include "resources/strings.h"
 
 namespace tovik::slvtool {
@@ -25,29 +26,6 @@ constexpr const char* kUsage =
 
 std::string systemText(unsigned id) {
     return StringTable(resources::sleevonStrings(), systemLanguage()).text(id);
-}
-
-std::string jsonString(std::string_view utf8) {
-    std::string out = "\"";
-    for (char ch : utf8) {
-        auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += ch;
-                }
-        }
-    }
-    return out + "\"";
 }
 
 // One font's fields, in record order, as name/value pairs.

@@ -164,10 +164,5 @@ TEST_F(JapaneseMdctlNames, NamesInHalfWidthKanaAndTheFileInCp932) {
     EXPECT_EQ(b.substr(0, 8), std::string("\0\0\0\0\x03\xBB\xB8\xD7", 8));  // ｻｸﾗ in CP932
 }
 
-TEST(MdctlJson, StringsAreEscaped) {
-    EXPECT_EQ(jsonString("a\"b\\c\n\x01"), R"j("a\"b\\c\n\u0001")j");
-    EXPECT_EQ(jsonString("ｻｸﾗ"), "\"ｻｸﾗ\"");
-}
-
 }  // namespace
 }  // namespace tovik::mdctl
