@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the suite on the simulated card: builds it if needed, starts vtovikmd with a demo disc,
-# then Traymote, which starts Rotela as soon as the unit is ready. Without a display it shows the
-# suite working through its command-line tools instead.
+# then Rotela (Traymote will take over starting it once it watches the card). Without a display
+# it shows the suite working through its command-line tools instead.
 #   scripts/run-suite.sh [DISC.json]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,19 +29,15 @@ if have vtovikmd; then
     "$bin/vtovikmd" &
   fi
   daemon_pid=$!
-  sleep 0.3
+  sleep 1.6  # the unit reads the disc's table of contents first
   echo "vtovikmd is serving the simulated card (disc: $disc)"
 else
   echo "vtovikmd is not built yet: the programs will report a missing driver."
 fi
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  if have traymote; then
-    echo "Starting Traymote; it starts Rotela when the unit is ready. Quit it from its tray menu."
-    "$bin/traymote"
-  else
-    "$bin/rotela"
-  fi
+  echo "Starting Rotela; close its window to end the suite."
+  "$bin/rotela"
   exit 0
 fi
 
