@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ public:
     // UTF-8 to code-page bytes. On failure returns nullopt and, when badChar is given, sets it to
     // the 0-based index (in characters) of the first character that has no code-page form.
     std::optional<std::string> fromUtf8(std::string_view utf8, std::size_t* badChar = nullptr) const;
+
+    // UTF-16LE (as wide strings are stored in files) to code-page bytes. A character with no
+    // code-page form, or a broken surrogate, becomes '?'; a trailing odd byte is ignored.
+    std::string fromUtf16LeLossy(std::span<const std::uint8_t> utf16le) const;
 
 private:
     explicit CodePage(bool japanese) : japanese_(japanese) {}

@@ -1,9 +1,6 @@
 #include "labeleditor/document/archive.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 
 namespace tovik::label {
 
@@ -128,37 +125,7 @@ void ArchiveReader::readBytes(std::span<std::uint8_t> out) {
 // --- wide text ---
 
 std::string wideToCodePage(std::span<const std::uint8_t> utf16le, const CodePage& codePage) {
-    std::string out;
-    iconv_t cd = iconv_open(codePage.name(), "UTF-16LE");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return out;
-    auto unitAt = [&](std::size_t at) {
-        return static_cast<std::uint16_t>(utf16le[at] | (utf16le[at + 1] << 8));
-    };
-    char* const base = const_cast<char*>(reinterpret_cast<const char*>(utf16le.data()));
-    char* in = base;
-    std::size_t inLeft = utf16le.size() & ~std::size_t{1};
-    char buffer[256];
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, sizeof buffer - outLeft);
-        if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-        // A character with no code-page form, or a broken surrogate: one '?' for it.
-        auto at = static_cast<std::size_t>(in - base);
-        std::size_t skip = 2;
-        if (inLeft >= 4) {
-            std::uint16_t u = unitAt(at);
-            std::uint16_t next = unitAt(at + 2);
-            if (u >= 0xD800 && u < 0xDC00 && next >= 0xDC00 && next < 0xE000) skip = 4;
-        }
-        out += '?';
-        in += skip;
-        inLeft -= skip;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-    iconv_close(cd);
-    return out;
+    return codePage.fromUtf16LeLossy(utf16le);
 }
 
 }  // namespace tovik::label

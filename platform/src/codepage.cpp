@@ -92,4 +92,37 @@ std::optional<std::string> CodePage::fromUtf8(std::string_view utf8, std::size_t
     return out;
 }
 
+std::string CodePage::fromUtf16LeLossy(std::span<const std::uint8_t> utf16le) const {
+    Iconv cd(name(), "UTF-16LE");
+    std::string out;
+    if (!cd.ok()) return out;
+    auto unitAt = [&](std::size_t at) {
+        return static_cast<std::uint16_t>(utf16le[at] | (utf16le[at + 1] << 8));
+    };
+    char* const base = const_cast<char*>(reinterpret_cast<const char*>(utf16le.data()));
+    char* in = base;
+    std::size_t inLeft = utf16le.size() & ~std::size_t{1};
+    std::vector<char> buffer(256);
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        std::size_t outLeft = buffer.size();
+        std::size_t r = iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer.data(), buffer.size() - outLeft);
+        if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+        // One '?' for the character that failed: a surrogate pair counts as one character.
+        auto at = static_cast<std::size_t>(in - base);
+        std::size_t skip = 2;
+        if (inLeft >= 4) {
+            std::uint16_t u = unitAt(at);
+            std::uint16_t next = unitAt(at + 2);
+            if (u >= 0xD800 && u < 0xDC00 && next >= 0xDC00 && next < 0xE000) skip = 4;
+        }
+        out += '?';
+        in += skip;
+        inLeft -= skip;
+        iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+}
+
 }  // namespace tovik
