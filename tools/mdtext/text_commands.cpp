@@ -96,7 +96,7 @@ bool convert(Direction direction, Language language, const std::string& utf8, st
 int run(Direction direction, const char* command, const std::vector<std::string>& args,
         std::istream& in, std::ostream& out, std::ostream& err) {
     const std::optional<Invocation> invocation = parse(command, args, err);
-    if (!invocation) return 2;
+    if (!invocation) return 1;
 
     std::string line;
     if (invocation->text != "-") {
