@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-ipafont-gothic poppler-utils xvfb xauth)
+          fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core poppler-utils xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do
