@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cardsim/card_device.h"
+#include "platform/json.h"
 
 namespace tovik::card {
 
@@ -248,33 +249,34 @@ UnitAnswer CardService::answer(const Pending& p) {
     return a;
 }
 
-json::Value CardService::stateJson() const {
-    json::Value v = unit_.toJson();
-    v.set("clients", static_cast<unsigned>(clients_.size()));
-    json::Value lat = json::Value::object();
-    lat.set("status", latency_.statusMs);
-    lat.set("command", latency_.commandMs);
-    lat.set("nameRead", latency_.nameReadMs);
-    lat.set("nameWrite", latency_.nameWriteMs);
-    v.set("latencyMs", std::move(lat));
-    json::Value faults = json::Value::array();
+Json CardService::stateJson() const {
+    Json v = unit_.toJson();
+    v["clients"] = clients_.size();
+    v["latencyMs"] = {{"status", latency_.statusMs},
+                      {"command", latency_.commandMs},
+                      {"nameRead", latency_.nameReadMs},
+                      {"nameWrite", latency_.nameWriteMs}};
+    v["faults"] = Json::array();
     for (const auto& f : faults_) {
-        json::Value fv = json::Value::object();
-        fv.set("action", f.action == FaultRule::Action::Drop ? "drop" : f.action == FaultRule::Action::Fail ? "fail" : "delay");
-        fv.set("remaining", f.remaining);
-        if (f.action == FaultRule::Action::Delay) fv.set("delayMs", f.delayMs);
-        fv.set("kind", f.kind ? answerKindName(*f.kind) : "any");
-        faults.push(std::move(fv));
+        Json fv;
+        fv["action"] = f.action == FaultRule::Action::Drop ? "drop" : f.action == FaultRule::Action::Fail ? "fail" : "delay";
+        fv["remaining"] = f.remaining;
+        if (f.action == FaultRule::Action::Delay) fv["delayMs"] = f.delayMs;
+        fv["kind"] = f.kind ? answerKindName(*f.kind) : "any";
+        v["faults"].push_back(std::move(fv));
     }
-    v.set("faults", std::move(faults));
     return v;
+}
+
+std::string CardService::stateText(const Json& state) {
+    return indentedJson(state, 96);
 }
 
 CardService::ControlReply CardService::control(std::uint64_t nowMs, const ControlCommand& c) {
     unit_.advanceTo(nowMs);
     ControlReply r;
     switch (c.verb) {
-    case ControlCommand::Verb::State: r.text = stateJson().dump(); break;
+    case ControlCommand::Verb::State: r.text = stateText(stateJson()); break;
     case ControlCommand::Verb::Load: {
         DiscImageResult image = parseDiscImage(c.imageText);
         if (!image.disc) return {false, "disc image rejected: " + image.error, false};

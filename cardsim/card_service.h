@@ -106,7 +106,10 @@ public:
         bool quit = false;
     };
     ControlReply control(std::uint64_t nowMs, const ControlCommand& command);
-    json::Value stateJson() const;
+    // The unit's state with the card's latencies and armed faults; members may be added.
+    nlohmann::ordered_json stateJson() const;
+    // The state as vtovikmd-ctl prints it: one member to a line, one track to a line.
+    static std::string stateText(const nlohmann::ordered_json& state);
 
 private:
     struct Pending {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/json.h"
+
 namespace tovik::card {
 
 std::uint64_t Disc::usedMs() const {
@@ -44,14 +46,14 @@ std::string formatMinutesSeconds(std::uint64_t ms) {
 namespace {
 
 // "m:ss" or a number of seconds; 1 second to 99 minutes.
-std::optional<std::uint32_t> parseLength(const json::Value& v) {
+std::optional<std::uint32_t> parseLength(const Json& v) {
     double seconds = -1;
-    if (v.type() == json::Value::Type::Number) {
-        seconds = v.asNumber();
-    } else if (v.type() == json::Value::Type::String) {
+    if (v.is_number()) {
+        seconds = v.get<double>();
+    } else if (v.is_string()) {
         unsigned m = 0, s = 0;
         char tail = 0;
-        const std::string& str = v.asString();
+        const std::string& str = v.get_ref<const std::string&>();
         if (std::sscanf(str.c_str(), "%u:%u%c", &m, &s, &tail) != 2 || s > 59 || m > 99 ||
             str.find(':') == std::string::npos)
             return std::nullopt;
@@ -69,6 +71,12 @@ std::string nameProblem(const std::string& name) {
     return {};
 }
 
+// The member, or null when the object has none of that name.
+const Json* member(const Json& object, const char* name) {
+    auto it = object.find(name);
+    return it == object.end() ? nullptr : &*it;
+}
+
 }  // namespace
 
 DiscImageResult parseDiscImage(const std::string& jsonText) {
@@ -77,59 +85,59 @@ DiscImageResult parseDiscImage(const std::string& jsonText) {
         r.error = std::move(msg);
         return r;
     };
-    json::ParseResult parsed = json::parse(jsonText);
+    JsonParseResult parsed = parseJson(jsonText);
     if (!parsed.value) return fail("not valid JSON: " + parsed.error);
-    const json::Value& root = *parsed.value;
-    if (root.type() != json::Value::Type::Object) return fail("the image must be a JSON object");
+    const Json& root = *parsed.value;
+    if (!root.is_object()) return fail("the image must be a JSON object");
 
     static const char* const known[] = {"title", "recordable", "capacity", "tracks"};
-    for (const auto& [key, value] : root.members()) {
+    for (const auto& [key, value] : root.items()) {
         bool ok = false;
         for (const char* k : known) ok = ok || key == k;
         if (!ok) return fail("unknown member \"" + key + "\"");
     }
 
     Disc disc;
-    if (const json::Value* t = root.find("title")) {
-        if (t->type() != json::Value::Type::String) return fail("title: expected a string");
-        disc.title = t->asString();
+    if (const Json* t = member(root, "title")) {
+        if (!t->is_string()) return fail("title: expected a string");
+        disc.title = t->get<std::string>();
         if (auto p = nameProblem(disc.title); !p.empty()) return fail("title " + p);
     }
-    const json::Value* rec = root.find("recordable");
-    if (!rec || rec->type() != json::Value::Type::Bool) return fail("recordable: expected true or false");
-    disc.recordable = rec->asBool();
+    const Json* rec = member(root, "recordable");
+    if (!rec || !rec->is_boolean()) return fail("recordable: expected true or false");
+    disc.recordable = rec->get<bool>();
 
-    if (const json::Value* c = root.find("capacity")) {
-        double minutes = c->type() == json::Value::Type::Number ? c->asNumber() : -1;
+    if (const Json* c = member(root, "capacity")) {
+        double minutes = c->is_number() ? c->get<double>() : -1;
         if (minutes < 1 || minutes > kMaxCapacityMinutes || std::floor(minutes) != minutes)
             return fail("capacity: expected whole minutes from 1 to 99");
         disc.capacityMinutes = static_cast<unsigned>(minutes);
     }
 
-    if (const json::Value* tracks = root.find("tracks")) {
-        if (tracks->type() != json::Value::Type::Array) return fail("tracks: expected an array");
-        if (tracks->items().size() > kMaxTracks) return fail("tracks: a disc holds at most 255 tracks");
-        for (std::size_t i = 0; i < tracks->items().size(); ++i) {
-            const json::Value& tv = tracks->items()[i];
+    if (const Json* tracks = member(root, "tracks")) {
+        if (!tracks->is_array()) return fail("tracks: expected an array");
+        if (tracks->size() > kMaxTracks) return fail("tracks: a disc holds at most 255 tracks");
+        for (std::size_t i = 0; i < tracks->size(); ++i) {
+            const Json& tv = (*tracks)[i];
             std::string where = "tracks[" + std::to_string(i) + "]";
-            if (tv.type() != json::Value::Type::Object) return fail(where + ": expected an object");
+            if (!tv.is_object()) return fail(where + ": expected an object");
             DiscTrack track;
-            for (const auto& [key, value] : tv.members())
+            for (const auto& [key, value] : tv.items())
                 if (key != "name" && key != "length" && key != "mono")
                     return fail(where + ": unknown member \"" + key + "\"");
-            if (const json::Value* n = tv.find("name")) {
-                if (n->type() != json::Value::Type::String) return fail(where + ".name: expected a string");
-                track.name = n->asString();
+            if (const Json* n = member(tv, "name")) {
+                if (!n->is_string()) return fail(where + ".name: expected a string");
+                track.name = n->get<std::string>();
                 if (auto p = nameProblem(track.name); !p.empty()) return fail(where + ".name " + p);
             }
-            const json::Value* len = tv.find("length");
+            const Json* len = member(tv, "length");
             if (!len) return fail(where + ": missing \"length\"");
             auto ms = parseLength(*len);
             if (!ms) return fail(where + ".length: expected \"m:ss\" or seconds, from 0:01 to 99:00");
             track.lengthMs = *ms;
-            if (const json::Value* m = tv.find("mono")) {
-                if (m->type() != json::Value::Type::Bool) return fail(where + ".mono: expected true or false");
-                track.mono = m->asBool();
+            if (const Json* m = member(tv, "mono")) {
+                if (!m->is_boolean()) return fail(where + ".mono: expected true or false");
+                track.mono = m->get<bool>();
             }
             disc.tracks.push_back(std::move(track));
         }
@@ -144,21 +152,17 @@ DiscImageResult parseDiscImage(const std::string& jsonText) {
     return r;
 }
 
-json::Value discToJson(const Disc& disc) {
-    json::Value v = json::Value::object();
-    v.set("title", disc.title);
-    v.set("recordable", disc.recordable);
-    v.set("capacity", disc.capacityMinutes);
-    json::Value tracks = json::Value::array();
+Json discToJson(const Disc& disc) {
+    Json tracks = Json::array();
     for (const auto& t : disc.tracks) {
-        json::Value tv = json::Value::object();
-        tv.set("name", t.name);
-        tv.set("length", formatMinutesSeconds(t.lengthMs));
-        if (t.mono) tv.set("mono", true);
-        tracks.push(std::move(tv));
+        Json tv = {{"name", t.name}, {"length", formatMinutesSeconds(t.lengthMs)}};
+        if (t.mono) tv["mono"] = true;
+        tracks.push_back(std::move(tv));
     }
-    v.set("tracks", std::move(tracks));
-    return v;
+    return {{"title", disc.title},
+            {"recordable", disc.recordable},
+            {"capacity", disc.capacityMinutes},
+            {"tracks", std::move(tracks)}};
 }
 
 }  // namespace tovik::card

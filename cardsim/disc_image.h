@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "cardsim/json.h"
+#include <nlohmann/json_fwd.hpp>
 
 namespace tovik::card {
 
@@ -53,7 +53,7 @@ struct DiscImageResult {
 };
 
 DiscImageResult parseDiscImage(const std::string& jsonText);
-json::Value discToJson(const Disc& disc);
+nlohmann::ordered_json discToJson(const Disc& disc);
 std::string formatMinutesSeconds(std::uint64_t ms);
 
 }  // namespace tovik::card

@@ -8,6 +8,7 @@
 
 #include "cardsim/card_device.h"
 #include "cardsim/status_layout.h"
+#include "platform/json.h"
 
 namespace tovik::card {
 
@@ -603,35 +604,34 @@ ModelBytes VirtualUnit::model() const {
     return m;
 }
 
-json::Value VirtualUnit::toJson() const {
-    json::Value v = json::Value::object();
-    v.set("card", cardPresent_);
-    v.set("power", powered_);
-    v.set("pcAccess", pcAccess_);
-    v.set("loading", loading());
-    v.set("phase", phaseName(phase_));
-    v.set("search", search_ == Search::Forward ? "forward" : search_ == Search::Backward ? "backward" : "none");
-    char hex[8];
+Json VirtualUnit::toJson() const {
+    auto hex = [](std::uint8_t byte) {
+        char text[8];
+        std::snprintf(text, sizeof text, "0x%02X", byte);
+        return std::string(text);
+    };
     const StatusBytes s = status(false);
-    std::snprintf(hex, sizeof hex, "0x%02X", s[kUnitState]);
-    v.set("unitState", hex);
-    std::snprintf(hex, sizeof hex, "0x%02X", s[kOperation]);
-    v.set("operation", hex);
-    v.set("track", currentTrack_);
-    v.set("position", formatMinutesSeconds(positionMs_));
-    v.set("timeDisplay", static_cast<unsigned>(timeDisplay_));
-    v.set("autoMark", autoMark_);
-    v.set("recordingMode", mono_ ? "mono" : "stereo");
-    v.set("volume", static_cast<unsigned>(volume_));
-    std::snprintf(hex, sizeof hex, "0x%02X", error_);
-    v.set("error", hex);
+    Json v;
+    v["card"] = cardPresent_;
+    v["power"] = powered_;
+    v["pcAccess"] = pcAccess_;
+    v["loading"] = loading();
+    v["phase"] = phaseName(phase_);
+    v["search"] = search_ == Search::Forward ? "forward" : search_ == Search::Backward ? "backward" : "none";
+    v["unitState"] = hex(s[kUnitState]);
+    v["operation"] = hex(s[kOperation]);
+    v["track"] = currentTrack_;
+    v["position"] = formatMinutesSeconds(positionMs_);
+    v["timeDisplay"] = static_cast<unsigned>(timeDisplay_);
+    v["autoMark"] = autoMark_;
+    v["recordingMode"] = mono_ ? "mono" : "stereo";
+    v["volume"] = static_cast<unsigned>(volume_);
+    v["error"] = hex(error_);
+    v["disc"] = nullptr;
     if (disc_) {
-        json::Value d = discToJson(*disc_);
-        d.set("free", formatMinutesSeconds(freeMs()));
-        d.set("titleSlotsUsed", disc_->titleSlotsUsed());
-        v.set("disc", std::move(d));
-    } else {
-        v.set("disc", nullptr);
+        v["disc"] = discToJson(*disc_);
+        v["disc"]["free"] = formatMinutesSeconds(freeMs());
+        v["disc"]["titleSlotsUsed"] = disc_->titleSlotsUsed();
     }
     return v;
 }

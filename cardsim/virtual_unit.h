@@ -10,7 +10,7 @@
 #include <string>
 
 #include "cardsim/disc_image.h"
-#include "cardsim/json.h"
+#include <nlohmann/json_fwd.hpp>
 
 namespace tovik::card {
 
@@ -84,7 +84,7 @@ public:
     bool autoMark() const { return autoMark_; }
     bool mono() const { return mono_; }
     const std::optional<Disc>& disc() const { return disc_; }
-    json::Value toJson() const;
+    nlohmann::ordered_json toJson() const;
 
 private:
     struct CommandRow;

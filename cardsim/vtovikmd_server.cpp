@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/json.h"
+
 namespace tovik::card {
 
 namespace {
@@ -117,9 +119,9 @@ bool VtovikmdServer::handle(QLocalSocket* socket, Connection& c, const wire::Byt
                                                          : CardService::ControlReply{false, parsed.error, false};
         if (parsed.command && parsed.command->verb == ControlCommand::Verb::State) {
             // The devices of the programs, not the connection asking.
-            json::Value state = service_.stateJson();
-            state.set("clients", static_cast<unsigned>(service_.clientCount() - 1));
-            reply.text = state.dump();
+            Json state = service_.stateJson();
+            state["clients"] = service_.clientCount() - 1;
+            reply.text = CardService::stateText(state);
         }
         send(socket, wire::controlReplyFrame(reply.ok, reply.quit, reply.text));
         if (reply.quit) {

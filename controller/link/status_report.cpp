@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "controller/link/unit_messages.h"
-#include "platform/json_text.h"
+#include "platform/json.h"
 
 namespace tovik::link {
 
@@ -63,21 +63,14 @@ StatusReport makeReport(const MdStatus& status, std::optional<int> row, const Bu
 }
 
 std::string toJson(const StatusReport& r) {
-    std::ostringstream out;
-    out << '{';
-    if (!r.model.empty()) out << "\"model\":" << jsonString(r.model) << ',';
-    for (const Field& f : kFields) out << '"' << f.name << "\":" << f.get(r.status) << ',';
-    out << "\"row\":";
-    if (r.row) out << *r.row;
-    else out << "null";
-    out << ",\"enabled\":[";
-    for (std::size_t i = 0; i < r.enabled.size(); ++i)
-        out << (i ? "," : "") << jsonString(r.enabled[i]);
-    out << "],\"poll\":" << r.poll << ",\"message\":";
-    if (r.message) out << jsonString(*r.message);
-    else out << "null";
-    out << '}';
-    return out.str();
+    Json v = Json::object();
+    if (!r.model.empty()) v["model"] = r.model;
+    for (const Field& f : kFields) v[f.name] = f.get(r.status);
+    v["row"] = r.row ? Json(*r.row) : Json(nullptr);
+    v["enabled"] = r.enabled;
+    v["poll"] = r.poll;
+    v["message"] = r.message ? Json(*r.message) : Json(nullptr);
+    return compactJson(v);
 }
 
 std::string toText(const StatusReport& r) {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "platform/codepage.h"
-#include "platform/json_text.h"
+#include "platform/json.h"
 #include "platform/strings.h"
 
 namespace tovik {
@@ -61,9 +61,44 @@ TEST(CodePage, UnencodableCharacterIsReportedByPosition) {
     EXPECT_EQ(bad, 2u);
 }
 
-TEST(JsonText, ControlsAndQuotesAreEscapedAndUtf8PassesThrough) {
-    EXPECT_EQ(jsonString("a\"b\\c\n\x01"), R"j("a\"b\\c\n\u0001")j");
-    EXPECT_EQ(jsonString("ｻｸﾗ"), "\"ｻｸﾗ\"");
+TEST(JsonOutput, TextIsEscapedAndBadUtf8NeverStopsTheOutput) {
+    EXPECT_EQ(compactJson({{"t", "a\"b\\c\n\x01ｻｸﾗ"}}), R"j({"t":"a\"b\\c\n\u0001ｻｸﾗ"})j");
+    // A model string or a name from a misbehaving unit is not UTF-8: shown, not thrown.
+    EXPECT_EQ(oneLineJson({{"t", "Z\xff"}}), "{\"t\": \"Z\xEF\xBF\xBD\"}");
+}
+
+TEST(JsonOutput, IndentedKeepsAShortRunOfPlainValuesOnOneLine) {
+    const Json v = {{"flat", {1, 2}}, {"nested", {{"a", Json::array()}, {"b", {{"x", "y"}}}}}, {"none", nullptr}};
+    EXPECT_EQ(indentedJson(v),
+              "{\n  \"flat\": [1, 2],\n  \"nested\": {\n    \"a\": [],\n    \"b\": {\"x\": \"y\"}\n  },\n"
+              "  \"none\": null\n}");
+    // The width counts the indentation: [1, 2] is 6 wide at depth 1.
+    EXPECT_NE(indentedJson({{"flat", {1, 2}}}, 8).find("[1, 2]"), std::string::npos);
+    EXPECT_EQ(indentedJson({{"flat", {1, 2}}}, 7), "{\n  \"flat\": [\n    1,\n    2\n  ]\n}");
+    EXPECT_EQ(oneLineJson(v), R"j({"flat": [1, 2], "nested": {"a": [], "b": {"x": "y"}}, "none": null})j");
+}
+
+TEST(JsonInput, FaultsAreNamedByLineAndColumn) {
+    struct Case {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"{\"a\": true,", "line 1, column 12: "},                 // the end of the text
+        {"{\n  \"a\": [1,\n   2,]\n}", "line 3, column 6: "},  // the bracket after the comma
+        {"{\"ｻｸﾗ\": @}", "line 1, column 9: "},                   // characters, not bytes
+        {"{\"a\": 1e999}", "line 1, column 11: number overflow"},  // the number's last digit
+        {"[1] [2]", "line 1, column 5: "},
+        {"", "line 1, column 1: "},
+    };
+    for (const Case& c : cases) {
+        const JsonParseResult r = parseJson(c.text);
+        EXPECT_FALSE(r.value) << c.text;
+        EXPECT_EQ(r.error.rfind(c.error, 0), 0u) << c.text << " -> " << r.error;
+        EXPECT_EQ(r.error.find("json.exception"), std::string::npos) << r.error;
+    }
+    // Deep nesting is read without running out of stack.
+    EXPECT_TRUE(parseJson(std::string(100'000, '[') + std::string(100'000, ']')).value);
+    EXPECT_EQ(parseJson(R"({"b": 1, "a": 2})").value->begin().key(), "b");
 }
 
 }  // namespace

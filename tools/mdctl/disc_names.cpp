@@ -8,7 +8,7 @@
 #include "controller/disc/progress_dialog.h"
 #include "controller/link/md_comm_wnd.h"
 #include "controller/link/unit_messages.h"
-#include "platform/json_text.h"
+#include "platform/json.h"
 
 namespace tovik::mdctl {
 
@@ -151,10 +151,10 @@ int names(Environment& env, Args args, std::ostream& out, std::ostream& err) {
     const CodePage& codePage = env.host.codePage();
     const std::size_t count = m.trackCount > 0 ? static_cast<std::size_t>(m.trackCount) : 0;
     if (json) {
-        out << "{\"disc\": " << jsonString(codePage.toUtf8(m.discName)) << ", \"tracks\": [";
-        for (std::size_t i = 0; i < count; ++i)
-            out << (i ? ", " : "") << jsonString(codePage.toUtf8(m.trackName(static_cast<int>(i) + 1)));
-        out << "]}\n";
+        Json tracks = Json::array();
+        for (std::size_t i = 1; i <= count; ++i)
+            tracks.push_back(codePage.toUtf8(m.trackName(static_cast<int>(i))));
+        out << oneLineJson({{"disc", codePage.toUtf8(m.discName)}, {"tracks", std::move(tracks)}}) << '\n';
     } else {
         // The disc name, then one line per track: its number, a tab, its name.
         out << codePage.toUtf8(m.discName) << '\n';

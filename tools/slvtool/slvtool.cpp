@@ -10,7 +10,7 @@
 #include "labeleditor/document/label_file.h"
 #include "labeleditor/document/short_label_writer.h"
 #include "platform/codepage.h"
-#include "platform/json_text.h"
+#include "platform/json.h"
 #include "resources/strings.h"
 
 namespace tovik::slvtool {
@@ -39,21 +39,24 @@ std::vector<std::pair<const char*, long long>> fontFields(const LogFont& f) {
             {"pitch_and_family", f.pitchAndFamily}};
 }
 
+// One member to a line; the name lists and each font on one line of their own.
 void printJson(const LabelFileContent& c, const CodePage& cp, std::ostream& out) {
     auto list = [&](const std::vector<std::string>& names) {
-        std::string s = "[";
-        for (std::size_t i = 0; i < names.size(); ++i) s += (i ? ", " : "") + jsonString(cp.toUtf8(names[i]));
-        return s + "]";
+        Json texts = Json::array();
+        for (const std::string& name : names) texts.push_back(cp.toUtf8(name));
+        return texts;
     };
-    out << "{\n  \"format_flag\": " << c.formatFlag << ",\n  \"md_title\": " << jsonString(cp.toUtf8(c.mdTitle))
-        << ",\n  \"print_title\": " << jsonString(cp.toUtf8(c.printTitle)) << ",\n  \"md_tracks\": "
-        << list(c.mdTracks) << ",\n  \"print_tracks\": " << list(c.printTracks) << ",\n  \"fonts\": [";
-    for (std::size_t i = 0; i < c.fonts.size(); ++i) {
-        out << (i ? ",\n" : "\n") << "    {";
-        for (const auto& [name, value] : fontFields(c.fonts[i])) out << "\"" << name << "\": " << value << ", ";
-        out << "\"face\": " << jsonString(cp.toUtf8(c.fonts[i].face())) << "}";
+    Json fonts = Json::array();
+    for (const LogFont& font : c.fonts) {
+        Json fields;
+        for (const auto& [name, value] : fontFields(font)) fields[name] = value;
+        fields["face"] = cp.toUtf8(font.face());
+        fonts.push_back(std::move(fields));
     }
-    out << (c.fonts.empty() ? "]" : "\n  ]") << "\n}\n";
+    const Json label = {{"format_flag", c.formatFlag},      {"md_title", cp.toUtf8(c.mdTitle)},
+                        {"print_title", cp.toUtf8(c.printTitle)}, {"md_tracks", list(c.mdTracks)},
+                        {"print_tracks", list(c.printTracks)},   {"fonts", std::move(fonts)}};
+    out << indentedJson(label) << '\n';
 }
 
 void printText(const LabelFileContent& c, const CodePage& cp, std::ostream& out) {
