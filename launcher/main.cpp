@@ -1,12 +1,21 @@
 // Traymote, the tray launcher.
 #include <QApplication>
 
+#include "cardsim/daemon_driver.h"
+#include "launcher/qt/qt_tray_desktop.h"
+#include "launcher/tray_launcher.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // No window of its own: the About box closing must not end the program.
     app.setQuitOnLastWindowClosed(false);
     tovik::qt::QtHost host("Traymote", tovik::resources::traymoteStrings());
-    return 0;
+
+    // The card's driver is the vtovikmd daemon; without it, opening fails as a missing driver.
+    auto driver = tovik::card::makeDaemonCardDriver(host);
+    tovik::launcher::QtTrayDesktop desktop(host);
+    tovik::launcher::TrayLauncher launcher(host, desktop, *driver);
+    return launcher.run();
 }
