@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Runs the suite on the simulated card: builds it if needed, starts vtovikmd with a demo disc,
-# then Rotela (Traymote will take over starting it once it watches the card). Without a display
-# it shows the suite working through its command-line tools instead.
+# then Traymote, which starts Rotela once the unit has read the disc. Without a display it shows
+# the suite working through its command-line tools instead.
 #   scripts/run-suite.sh [DISC.json]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 disc="${1:-cardsim/discs/english-album.json}"
 bin=build/default/bin
 
-if [ ! -x "$bin/rotela" ]; then
+if [ ! -x "$bin/rotela" ] || [ ! -x "$bin/traymote" ]; then
   scripts/install-deps.sh
   cmake --preset default >/dev/null
   cmake --build --preset default
@@ -36,8 +36,9 @@ else
 fi
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  echo "Starting Rotela; close its window to end the suite."
-  "$bin/rotela"
+  echo "Starting Traymote: Rotela appears once the unit has read the disc."
+  echo "Choose Close from the tray icon's menu (or press Ctrl+C here) to end the suite."
+  "$bin/traymote"
   exit 0
 fi
 
