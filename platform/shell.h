@@ -25,6 +25,7 @@ struct RemoteWindow {
     std::string title;
     std::int64_t processId = 0;
     std::string id;  // adapter's own key
+    bool minimised = false;
 };
 
 // The cross-process list of top-level windows. A program registers its main window's class and
@@ -45,6 +46,8 @@ public:
     virtual std::optional<RemoteWindow> findWindow(const std::optional<std::string>& windowClass,
                                                    const std::optional<std::string>& title) = 0;
     virtual bool bringToFront(const RemoteWindow& window) = 0;
+    // Shows a minimised window at its normal size again (it stays where it is in the z-order).
+    virtual bool restore(const RemoteWindow& window) = 0;
 };
 
 }  // namespace tovik

@@ -94,20 +94,38 @@ std::optional<RemoteWindow> FakeWindowRegistry::findWindow(const std::optional<s
     for (const Entry& e : entries_) {
         if (windowClass && *windowClass != e.windowClass) continue;
         if (title && *title != e.title) continue;
-        return RemoteWindow{e.windowClass, e.title, e.pid, std::to_string(e.id)};
+        return RemoteWindow{e.windowClass, e.title, e.pid, std::to_string(e.id), e.minimised};
     }
     return std::nullopt;
 }
 
+FakeWindowRegistry::Entry* FakeWindowRegistry::entry(const RemoteWindow& window) {
+    for (Entry& e : entries_)
+        if (std::to_string(e.id) == window.id) return &e;
+    return nullptr;
+}
+
 bool FakeWindowRegistry::bringToFront(const RemoteWindow& window) {
-    for (Entry& e : entries_) {
-        if (std::to_string(e.id) == window.id) {
-            ++frontRequests;
-            if (e.onFront) e.onFront();
-            return true;
-        }
-    }
-    return false;
+    Entry* e = entry(window);
+    if (!e) return false;
+    ++frontRequests;
+    windowRequests.push_back("front " + e->windowClass);
+    if (e->onFront) e->onFront();
+    return true;
+}
+
+bool FakeWindowRegistry::restore(const RemoteWindow& window) {
+    Entry* e = entry(window);
+    if (!e) return false;
+    ++restoreRequests;
+    windowRequests.push_back("restore " + e->windowClass);
+    e->minimised = false;
+    return true;
+}
+
+void FakeWindowRegistry::setMinimised(RegistrationId id, bool minimised) {
+    for (Entry& e : entries_)
+        if (e.id == id) e.minimised = minimised;
 }
 
 void FakeWindowRegistry::endProcess(std::int64_t pid) {

@@ -79,11 +79,16 @@ public:
     std::optional<RemoteWindow> findWindow(const std::optional<std::string>& windowClass,
                                            const std::optional<std::string>& title) override;
     bool bringToFront(const RemoteWindow& window) override;
+    bool restore(const RemoteWindow& window) override;
 
+    void setMinimised(RegistrationId id, bool minimised);
     void setProcess(std::int64_t pid) { currentProcess_ = pid; }
     void endProcess(std::int64_t pid);
     std::size_t size() const { return entries_.size(); }
     int frontRequests = 0;
+    int restoreRequests = 0;
+    // Every bringToFront and restore in order: "front <class>", "restore <class>".
+    std::vector<std::string> windowRequests;
 
 private:
     struct Entry {
@@ -92,7 +97,9 @@ private:
         std::string windowClass;
         std::string title;
         std::function<void()> onFront;
+        bool minimised = false;
     };
+    Entry* entry(const RemoteWindow& window);
     std::vector<Entry> entries_;
     RegistrationId nextId_ = 1;
     std::int64_t currentProcess_ = 1;

@@ -30,6 +30,8 @@ public:
     std::optional<RemoteWindow> findWindow(const std::optional<std::string>& windowClass,
                                            const std::optional<std::string>& title) override;
     bool bringToFront(const RemoteWindow& window) override;
+    // Our programs' windows come back to their normal size when asked to the front.
+    bool restore(const RemoteWindow& window) override { return bringToFront(window); }
 
 private:
     struct Entry {
