@@ -151,6 +151,14 @@ bool CardService::setVolume(std::uint64_t nowMs, std::uint8_t volume) {
     return true;
 }
 
+bool CardService::mixerMessage(std::uint64_t nowMs, const MixerMessage& message) {
+    unit_.advanceTo(nowMs);
+    if (!unit_.cardPresent()) return false;
+    lastMixer_ = message;
+    ++mixerMessages_;
+    return true;
+}
+
 unsigned CardService::latencyFor(const UnitRequest& request) const {
     switch (request.code) {
     case MDIO_SEND_COMMAND: return latency_.commandMs;
@@ -264,6 +272,12 @@ Json CardService::stateJson() const {
         if (f.action == FaultRule::Action::Delay) fv["delayMs"] = f.delayMs;
         fv["kind"] = f.kind ? answerKindName(*f.kind) : "any";
         v["faults"].push_back(std::move(fv));
+    }
+    if (lastMixer_) {
+        v["mixer"] = {{"messages", mixerMessages_},
+                      {"message", lastMixer_->message},
+                      {"param1", lastMixer_->param1},
+                      {"param2", lastMixer_->param2}};
     }
     return v;
 }

@@ -44,6 +44,14 @@ struct Latency {
     void setAll(unsigned ms) { statusMs = commandMs = nameReadMs = nameWriteMs = ms; }
 };
 
+// A message to the card's mixer driver ("tovikmd.drv").
+struct MixerMessage {
+    std::uint32_t message = 0;
+    std::uint32_t param1 = 0;
+    std::uint32_t param2 = 0;
+    bool operator==(const MixerMessage&) const = default;
+};
+
 struct FaultRule {
     enum class Action : std::uint8_t { Drop, Fail, Delay };
     Action action = Action::Drop;
@@ -88,6 +96,10 @@ public:
     // Synchronous requests.
     bool cardReady(std::uint64_t nowMs);
     bool setVolume(std::uint64_t nowMs, std::uint8_t volume);
+    // The card's mixer takes the message and keeps it for the state report; false without a card.
+    bool mixerMessage(std::uint64_t nowMs, const MixerMessage& message);
+    const std::optional<MixerMessage>& lastMixerMessage() const { return lastMixer_; }
+    unsigned mixerMessageCount() const { return mixerMessages_; }
     // An asynchronous request: false when refused (no card, unknown client or request, or
     // kMaxPendingPerClient requests of that client still unanswered).
     bool submit(std::uint64_t nowMs, ClientId client, std::uint64_t tag, UnitRequest request);
@@ -130,6 +142,8 @@ private:
     // Ordered by due time, then by arrival.
     std::multimap<std::pair<std::uint64_t, std::uint64_t>, Pending> pending_;
     std::uint64_t arrivals_ = 0;
+    std::optional<MixerMessage> lastMixer_;
+    unsigned mixerMessages_ = 0;
 };
 
 }  // namespace tovik::card

@@ -112,7 +112,42 @@ private:
     WindowSystem& windows_;
 };
 
+class DaemonMixerDriver final : public InstallableDriver {
+public:
+    bool connect() {
+        socket_.connectToServer(QString::fromStdString(daemonSocketName()));
+        return socket_.waitForConnected(kConnectTimeoutMs);
+    }
+    ~DaemonMixerDriver() override { socket_.abort(); }
+
+    // 1 when the card's mixer took the message, 0 otherwise.
+    std::intptr_t sendMessage(std::uint32_t message, std::intptr_t param1, std::intptr_t param2) override {
+        const wire::Bytes frame = wire::mixerFrame(
+            {message, static_cast<std::uint32_t>(param1), static_cast<std::uint32_t>(param2)});
+        if (socket_.write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size())) < 0)
+            return 0;
+        socket_.flush();
+        wire::FrameReader reader;
+        for (;;) {
+            if (auto body = reader.next()) return wire::readReply(*body).value_or(false) ? 1 : 0;
+            if (reader.broken() || (!socket_.bytesAvailable() && !socket_.waitForReadyRead(kReplyTimeoutMs)))
+                return 0;
+            const QByteArray data = socket_.readAll();
+            reader.feed(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size()));
+        }
+    }
+
+private:
+    QLocalSocket socket_;
+};
+
 }  // namespace
+
+std::unique_ptr<InstallableDriver> openDaemonMixerDriver() {
+    auto driver = std::make_unique<DaemonMixerDriver>();
+    if (!driver->connect()) return nullptr;
+    return driver;
+}
 
 std::unique_ptr<CardDriver> makeDaemonCardDriver(WindowSystem& windows) {
     return std::make_unique<DaemonCardDriver>(windows);

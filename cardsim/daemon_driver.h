@@ -11,10 +11,15 @@
 #include <memory>
 
 #include "cardsim/card_device.h"
+#include "platform/audio_devices.h"
 #include "platform/window.h"
 
 namespace tovik::card {
 
 std::unique_ptr<CardDriver> makeDaemonCardDriver(WindowSystem& windows);
+
+// The card's mixer driver ("tovikmd.drv"): a connection to the daemon that hands each driver
+// message to the card's mixer. Null when no daemon runs.
+std::unique_ptr<InstallableDriver> openDaemonMixerDriver();
 
 }  // namespace tovik::card

@@ -106,6 +106,9 @@ Bytes controlFrame(const std::vector<std::string>& words) {
     for (const auto& word : words) w.bytes(word.data(), word.size()).u8(0);
     return w.done();
 }
+Bytes mixerFrame(const MixerMessage& m) {
+    return Writer(MIXER).u32(m.message).u32(m.param1).u32(m.param2).done();
+}
 Bytes replyFrame(bool ok) { return Writer(REPLY).u8(ok ? 1 : 0).done(); }
 Bytes answerFrame(const UnitAnswer& a) {
     const std::size_t n = std::min<std::size_t>(a.area.size(), kMaxAnswerBytes);
@@ -140,6 +143,17 @@ std::optional<std::uint8_t> readSetVolume(const Bytes& body) {
     const std::uint8_t v = r.u8();
     if (!r.atEnd()) return std::nullopt;
     return v;
+}
+
+std::optional<MixerMessage> readMixer(const Bytes& body) {
+    Reader r(body);
+    if (r.u8() != MIXER) return std::nullopt;
+    MixerMessage m;
+    m.message = r.u32();
+    m.param1 = r.u32();
+    m.param2 = r.u32();
+    if (!r.atEnd()) return std::nullopt;
+    return m;
 }
 
 std::optional<std::uint64_t> readCancel(const Bytes& body) {

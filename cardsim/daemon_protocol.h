@@ -10,6 +10,7 @@
 //   3 set volume  volume1
 //   4 cancel  tag8                            (no reply)
 //   5 control  words, each ending in a zero byte
+//   6 mixer  message4 param1_4 param2_4       (the card's mixer driver; replied to with 0x81)
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +22,7 @@
 namespace tovik::card::wire {
 
 enum Type : std::uint8_t {
-    SUBMIT = 1, CARD_READY = 2, SET_VOLUME = 3, CANCEL = 4, CONTROL = 5,
+    SUBMIT = 1, CARD_READY = 2, SET_VOLUME = 3, CANCEL = 4, CONTROL = 5, MIXER = 6,
     REPLY = 0x81, ANSWER = 0x82, CONTROL_REPLY = 0x85,
 };
 
@@ -51,6 +52,7 @@ Bytes cardReadyFrame();
 Bytes setVolumeFrame(std::uint8_t volume);
 Bytes cancelFrame(std::uint64_t tag);
 Bytes controlFrame(const std::vector<std::string>& words);
+Bytes mixerFrame(const MixerMessage& message);
 Bytes replyFrame(bool ok);
 Bytes answerFrame(const UnitAnswer& answer);
 Bytes controlReplyFrame(bool ok, bool quit, const std::string& text);
@@ -64,6 +66,7 @@ std::optional<Submit> readSubmit(const Bytes& body);
 std::optional<std::uint8_t> readSetVolume(const Bytes& body);
 std::optional<std::uint64_t> readCancel(const Bytes& body);
 std::optional<std::vector<std::string>> readControl(const Bytes& body);
+std::optional<MixerMessage> readMixer(const Bytes& body);
 std::optional<bool> readReply(const Bytes& body);
 std::optional<UnitAnswer> readAnswer(const Bytes& body);
 struct ControlReply {

@@ -50,6 +50,28 @@ InProcessCardDriver::~InProcessCardDriver() {
     windows_.destroyWindow(window_);
 }
 
+namespace {
+class InProcessMixerDriver final : public InstallableDriver {
+public:
+    InProcessMixerDriver(CardService& service, const Clock& clock) : service_(service), clock_(clock) {}
+    std::intptr_t sendMessage(std::uint32_t message, std::intptr_t param1, std::intptr_t param2) override {
+        return service_.mixerMessage(clock_.nowMs(), {message, static_cast<std::uint32_t>(param1),
+                                                      static_cast<std::uint32_t>(param2)})
+                   ? 1
+                   : 0;
+    }
+
+private:
+    CardService& service_;
+    const Clock& clock_;
+};
+}  // namespace
+
+std::unique_ptr<InstallableDriver> InProcessCardDriver::openMixerDriver() {
+    if (!installed_) return nullptr;
+    return std::make_unique<InProcessMixerDriver>(service_, clock_);
+}
+
 std::unique_ptr<CardDevice> InProcessCardDriver::open(const std::string& path) {
     if (!installed_ || window_ == kNoWindow || path != kDevicePath) return nullptr;
     const CardService::ClientId client = service_.addClient();

@@ -20,6 +20,7 @@
 
 #include "cardsim/card_device.h"
 #include "cardsim/card_service.h"
+#include "platform/audio_devices.h"
 #include "platform/host.h"
 
 namespace tovik::card {
@@ -35,6 +36,9 @@ public:
 
     // Null unless the path is the card's device path and the driver is installed.
     std::unique_ptr<CardDevice> open(const std::string& path) override;
+    // The card's mixer driver ("tovikmd.drv"), null when the driver is not installed. It must
+    // not outlive this driver.
+    std::unique_ptr<InstallableDriver> openMixerDriver();
 
     // --- the person at the deck (same words as vtovikmd-ctl) ---
     void loadDisc(Disc disc);

@@ -105,6 +105,12 @@ bool VtovikmdServer::handle(QLocalSocket* socket, Connection& c, const wire::Byt
         send(socket, wire::replyFrame(service_.setVolume(now, *v)));
         return true;
     }
+    case wire::MIXER: {
+        auto m = wire::readMixer(body);
+        if (!m) return false;
+        send(socket, wire::replyFrame(service_.mixerMessage(now, *m)));
+        return true;
+    }
     case wire::CANCEL: {
         auto tag = wire::readCancel(body);
         if (!tag) return false;

@@ -166,6 +166,25 @@ TEST_F(DaemonTest, CtlDrivesTheUnitAndInjectsFaults) {
     EXPECT_EQ(daemon.exitCode(), 0);
 }
 
+TEST_F(DaemonTest, CardMixerDriverMessageShowsInTheState) {
+    EXPECT_EQ(openDaemonMixerDriver(), nullptr) << "no daemon: the driver does not open";
+    ASSERT_TRUE(startDaemon());
+    EXPECT_EQ(ctl({"state"}).out.find("mixer"), std::string::npos);
+    {
+        auto mixer = openDaemonMixerDriver();
+        ASSERT_TRUE(mixer);
+        EXPECT_EQ(mixer->sendMessage(0x5000, 0x00FF00FF, 0), 1);
+    }
+    const std::string state = ctl({"state"}).out;
+    for (const char* shown : {"mixer", "20480", "16711935"})
+        EXPECT_NE(state.find(shown), std::string::npos) << shown << " in " << state;
+
+    EXPECT_EQ(ctl({"remove-card"}).exitCode, 0);
+    auto mixer = openDaemonMixerDriver();
+    ASSERT_TRUE(mixer);
+    EXPECT_EQ(mixer->sendMessage(0x5000, 1, 2), 0) << "no card, no mixer";
+}
+
 TEST_F(DaemonTest, CtlReportsMissingDaemonBadArgumentsAndBadImages) {
     auto none = ctl({"state"});
     EXPECT_EQ(none.exitCode, 1);
