@@ -90,7 +90,10 @@ std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::pa
 }
 
 bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                 std::string* why) {
+                 std::string* why, ReplaceFailure* failure) {
+    ReplaceFailure ignored;
+    if (!failure) failure = &ignored;
+    *failure = ReplaceFailure::Create;
     // A symbolic link stays a link: the file it names is the one replaced.
     std::filesystem::path path = target;
     std::error_code ec;
@@ -107,6 +110,7 @@ bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8
         setWhy(why, errno);
         return false;
     }
+    *failure = ReplaceFailure::Write;
     auto fail = [&](int error) {
         ::unlink(temp.c_str());
         setWhy(why, error);
@@ -128,7 +132,9 @@ bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8
     }
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (!fd.close()) return fail(errno);
+    *failure = ReplaceFailure::Create;
     if (::rename(temp.c_str(), path.c_str()) != 0) return fail(errno);
+    *failure = ReplaceFailure::None;
     return true;
 }
 

@@ -21,9 +21,13 @@ constexpr std::uint64_t kMaxFileBytes = 16ull << 20;
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::path& path,
                                                        std::string* why = nullptr);
 
+// Which step of a replacement failed: the file could not be made at all (no temporary file in
+// the folder, or the target refuses to be replaced), or its bytes could not be written out.
+enum class ReplaceFailure { None, Create, Write };
+
 // Writes `bytes` under `path` through a temporary file in the same folder. An existing file
 // keeps its permissions; a symbolic link keeps pointing at the (replaced) file. On failure nothing is left behind and the old file is untouched.
 bool replaceFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                 std::string* why = nullptr);
+                 std::string* why = nullptr, ReplaceFailure* failure = nullptr);
 
 }  // namespace tovik::label

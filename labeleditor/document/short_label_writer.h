@@ -12,9 +12,12 @@
 #include <string>
 #include <string_view>
 
+#include "labeleditor/document/file_io.h"
+
 namespace tovik::label {
 
 bool writeShortLabelFile(const std::filesystem::path& path, std::string_view discName,
-                         std::span<const std::string> trackNames, std::string* why = nullptr);
+                         std::span<const std::string> trackNames, std::string* why = nullptr,
+                         ReplaceFailure* failure = nullptr);
 
 }  // namespace tovik::label
