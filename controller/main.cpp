@@ -7,6 +7,7 @@
 #include "controller/ui/panel_disc_hooks.h"
 #include "controller/ui/qt_progress_window.h"
 #include "controller/ui/status_window.h"
+#include "platform/alsa/alsa_audio_devices.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
 
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
     tovik::ui::ControllerPanel panel(host, *driver);
     tovik::ui::StatusWindow window(panel, host);
     panel.setView(&window);
+    // INIT: the PC's outputs over ALSA, and the card's own mixer through the daemon.
+    tovik::alsa::AlsaAudioDevices audio;
+    audio.installDriver("tovikmd.drv", [] { return tovik::card::openDaemonMixerDriver(); });
+    panel.setAudioDevices(&audio);
     // The disc's names: read on demand and by the full read cycle, with its progress dialog.
     tovik::ui::QtProgressWindow progressWindow(&window);
     tovik::ui::PanelDiscHooks discHooks(host, panel, progressWindow);

@@ -16,11 +16,13 @@ constexpr unsigned kLevelsPollMs = 50;
 constexpr unsigned kIdlePollMs = 1000;
 constexpr int kPollCounterCycle = 6;      // 0..5: status at 4, levels otherwise
 constexpr int kPollCounterStatusAt = 4;
-constexpr int kSliderMax = 30;
 }  // namespace
 
 ControllerPanel::ControllerPanel(Host& host, card::CardDriver& driver)
-    : host_(host), link_(host, driver) {}
+    : host_(host),
+      link_(host, driver),
+      window_(host.createWindow(*this)),
+      audio_(host, link_, window_, TIMER_MIXER) {}
 
 ControllerPanel::~ControllerPanel() {
     shutdown();
@@ -34,13 +36,16 @@ bool ControllerPanel::fail(unsigned messageId) {
 }
 
 bool ControllerPanel::initialise() {
-    if (window_ == kNoWindow) window_ = host_.createWindow(*this);
     if (!link_.Open()) return fail(IDS_DRIVER_NOT_FOUND);
     if (!link_.CardReady()) return fail(IDS_CARD_NOT_READY);
     if (!link_.Attach(window_, &status_)) return fail(IDS_DRIVER_NOT_FOUND);
-    view_->sliderChanged(slider_);
+    view_->sliderChanged(audio_.sliderPosition());
     view_->levelsChanged(0, 0);
     view_->controlsChanged(buttons_);
+    if (placement_) {
+        restorePanelPosition(host_.profile(), *placement_);
+        positionRestored_ = true;
+    }
     // The model answer starts the poll. Without a request nothing would ever start it: a refused
     // request means the card has gone, as for the poll's own requests.
     if (!link_.GetModel()) return fail(IDS_CARD_REMOVED);
@@ -73,6 +78,8 @@ void ControllerPanel::shutdown() {
     }
     link_.SendCommand(MDCMD_CLOSE, 0, 0, 0, 1);
     link_.Close();
+    // A panel that never got placed (its start failed) leaves the stored position alone.
+    if (placement_ && positionRestored_) savePanelPosition(host_.profile(), *placement_);
 }
 
 // --- the poll ---
@@ -196,13 +203,7 @@ void ControllerPanel::processStatus(bool failed) {
         view_->levelsChanged(left, right);
     }
 
-    // The slider runs upside down: position 0 is full volume. A unit reporting more than the
-    // top volume is shown at the top.
-    const int volume = std::min<int>(status_.volume, kSliderMax);
-    if (kSliderMax - slider_ != volume) {
-        slider_ = kSliderMax - volume;
-        view_->sliderChanged(slider_);
-    }
+    if (audio_.followUnit(status_.volume)) view_->sliderChanged(audio_.sliderPosition());
 
     if (!hooks_->afterStatus(status_)) startPoll();
 }
@@ -217,9 +218,20 @@ void ControllerPanel::sendCommand(std::uint8_t command, std::uint8_t p1) {
 
 void ControllerPanel::click(int controlId) {
     if (ended_) return;
-    if (controlId == IDC_CLOSE) {
-        end(0);
-        return;
+    switch (controlId) {
+        case IDC_CLOSE: end(0); return;
+        case IDC_MIN:
+            if (placement_) placement_->minimise();
+            return;
+        case IDC_QUESTION: view_->helpRequested(); return;
+        case IDC_MIXER: audio_.showMixer(); return;
+        case IDC_INIT: audio_.volumeDefault(); return;
+        case IDC_VUP:
+        case IDC_VDOWN:
+            controlId == IDC_VUP ? audio_.stepUp() : audio_.stepDown();
+            view_->sliderChanged(audio_.sliderPosition());
+            return;
+        default: break;
     }
     if (hooks_->click(controlId)) return;
     const CommandInfo* command = commandForControl(controlId);
@@ -229,6 +241,41 @@ void ControllerPanel::click(int controlId) {
         link_.GetStatus();
 }
 
+void ControllerPanel::sliderScrolled(int position) {
+    if (ended_) return;
+    audio_.sliderScrolled(position);
+    if (audio_.sliderPosition() != position) view_->sliderChanged(audio_.sliderPosition());
+}
+
+bool ControllerPanel::keyDown(PanelKey key, bool altDown) {
+    switch (key) {
+        case PanelKey::Enter:
+        case PanelKey::Escape:
+            // Swallowed even while OK and CANCEL are hidden: a dialog's default buttons must
+            // not close the panel.
+            if (editButtons_) click(key == PanelKey::Enter ? IDC_OK : IDC_CANCEL);
+            return true;
+        case PanelKey::F4:
+            if (!altDown) return false;
+            end(0);
+            return true;
+        case PanelKey::Other: break;
+    }
+    return false;
+}
+
+bool ControllerPanel::systemCommand(unsigned id) {
+    if (id < kAboutCommandFirst || id > kAboutCommandLast) return false;
+    view_->aboutRequested();
+    return true;
+}
+
+void ControllerPanel::setEditButtonsShown(bool shown) {
+    if (editButtons_ == shown) return;
+    editButtons_ = shown;
+    view_->editButtonsChanged(shown);
+}
+
 LResult ControllerPanel::onMessage(Msg msg, WParam wParam, LParam lParam) {
     if (ended_) return 0;
     switch (msg) {
@@ -236,11 +283,11 @@ LResult ControllerPanel::onMessage(Msg msg, WParam wParam, LParam lParam) {
             switch (wParam) {
                 case TIMER_STATUS_TIMEOUT: statusTimeout(); break;
                 case TIMER_LABEL_EDITOR: labelEditorTimer(); break;
+                case TIMER_MIXER: audio_.mixerGuardEnded(); break;
                 case TIMER_CYCLE_RESTART:
                 case TIMER_NAME_RETRY:
                 case TIMER_READ_TIMEOUT:
                 case TIMER_WRITE_TIMEOUT:
-                case TIMER_MIXER:
                     if (!hooks_->handle(msg, wParam, lParam)) host_.killTimer(window_, wParam);
                     break;
                 default: pollTick(); break;  // timer 1, and any id nobody else owns

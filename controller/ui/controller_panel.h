@@ -1,8 +1,10 @@
 #pragma once
 // The behaviour of Rotela's main panel: start-up of the link, the status poll with its time-out
 // and retries, the panel's buttons as unit commands, status processing through the state table,
-// and shutdown. The widgets paint what it says (PanelView); the disc model plugs in through
-// PanelHooks. Only ports: everything runs on the fake host in tests.
+// the audio controls, the keys and system commands the panel takes, its screen position, and
+// shutdown. The widgets paint what it says (PanelView) and place the window (PanelPlacement);
+// the disc model plugs in through PanelHooks. Only ports: everything runs on the fake host in
+// tests.
 
 #include <cstdint>
 #include <optional>
@@ -11,6 +13,9 @@
 #include "controller/link/button_state.h"
 #include "controller/link/md_comm_wnd.h"
 #include "controller/link/md_status.h"
+#include "controller/ui/panel_audio.h"
+#include "controller/ui/panel_controls.h"
+#include "controller/ui/panel_placement.h"
 #include "platform/host.h"
 
 namespace tovik::ui {
@@ -50,7 +55,21 @@ public:
     // The whole panel is disabled while the label editor's window exists.
     virtual void panelEnabled(bool) {}
     virtual void panelEnded(int /*result*/) {}
+    // OK and CANCEL (and edit mode's UP and DOWN) appear or go.
+    virtual void editButtonsChanged(bool /*shown*/) {}
+    // The About box (a system command 0x10-0x1F) and the help page (QUESTION).
+    virtual void aboutRequested() {}
+    virtual void helpRequested() {}
+    // The wait cursor while the label file is written.
+    virtual void waitCursor(bool /*on*/) {}
 };
+
+// Keys the panel looks at before its controls see them (key-down or system-key-down).
+enum class PanelKey { Enter, Escape, F4, Other };
+
+// System commands 0x10-0x1F open the About box.
+constexpr unsigned kAboutCommandFirst = 0x10;
+constexpr unsigned kAboutCommandLast = 0x1F;
 
 // Where the disc model (name reads, the read cycle, name edits) joins the panel. The defaults
 // are a panel without one.
@@ -72,7 +91,7 @@ public:
     // poll then stays stopped until its answer.
     virtual bool afterStatus(const link::MdStatus&) { return false; }
     // Messages and timers the panel does not handle itself (0x900, 0xC00, 0xD00, 0xD01, timers
-    // 2, 3, 10, 11, 30); true when handled.
+    // 2, 3, 10, 11); true when handled.
     virtual bool handle(Msg, WParam, LParam) { return false; }
     // A click on a control that sends no unit command (SLEEVON starts the read cycle); true
     // when handled.
@@ -88,18 +107,34 @@ public:
 
     void setView(PanelView* view) { view_ = view ? view : &noView_; }
     void setHooks(PanelHooks* hooks) { hooks_ = hooks ? hooks : &noHooks_; }
+    // The window that places the panel on screen. It must outlive shutdown(), which saves the
+    // position; without one the panel keeps no position.
+    void setPlacement(PanelPlacement* placement) { placement_ = placement; }
+    // The PC's audio outputs and drivers for INIT; without them INIT does nothing.
+    void setAudioDevices(AudioDevices* devices) { audio_.setAudioDevices(devices); }
 
     // Opens the link and asks for the model; false (after its message) when the panel has ended.
     bool initialise();
     // initialise, the panel's modal loop, shutdown; returns the panel's result.
     int run();
-    // Stops the poll and its timers, sends the closing command and closes the link. Once.
+    // Stops the poll and its timers, sends the closing command, closes the link and saves the
+    // window's position. Once.
     void shutdown();
     // Ends the panel's modal loop with the result; later messages are ignored.
     void end(int result);
 
     // A click on a panel button (control id).
     void click(int controlId);
+    // Every scroll notification of the volume slider, with the thumb's position.
+    void sliderScrolled(int position);
+    // A key on its way to the panel's controls; true when the panel took it (Enter and Escape
+    // always, Alt+F4), and the control must not see it.
+    bool keyDown(PanelKey key, bool altDown);
+    // A system command (WM_SYSCOMMAND id); true when the panel took it, false for the default.
+    bool systemCommand(unsigned id);
+    // Edit mode shows OK and CANCEL; Enter and Escape then press them.
+    void setEditButtonsShown(bool shown);
+    bool editButtonsShown() const { return editButtons_; }
 
     // Poll control: interval 0 lets pollInterval() choose.
     void startPoll(unsigned intervalMs = 0);
@@ -111,6 +146,8 @@ public:
     // --- state, for the view and the tests ---
     Handle window() const { return window_; }
     link::CMdCommWnd& link() { return link_; }
+    PanelView& view() { return *view_; }
+    const PanelAudio& audio() const { return audio_; }
     const link::MdStatus& status() const { return status_; }
     const link::ButtonState& buttons() const { return buttons_; }
     // The row chosen by the last processed status; empty after a mode-6 status or none yet.
@@ -122,7 +159,7 @@ public:
     bool lastStatusFailed() const { return lastFailed_; }
     int leftLevel() const { return levels_[0]; }
     int rightLevel() const { return levels_[1]; }
-    int sliderPosition() const { return slider_; }
+    int sliderPosition() const { return audio_.sliderPosition(); }
     bool enabled() const { return enabled_; }
     bool ended() const { return ended_; }
     int result() const { return result_; }
@@ -141,14 +178,17 @@ private:
 
     Host& host_;
     link::CMdCommWnd link_;
+    Handle window_;
+    PanelAudio audio_;
     link::MdStatus status_;
     link::ButtonState buttons_;
     PanelView noView_;
     PanelHooks noHooks_;
     PanelView* view_ = &noView_;
     PanelHooks* hooks_ = &noHooks_;
+    PanelPlacement* placement_ = nullptr;
+    bool positionRestored_ = false;
 
-    Handle window_ = kNoWindow;
     std::optional<int> lastRow_;
     unsigned pollN_ = 0;
     int pollCounter_ = 0;
@@ -156,7 +196,7 @@ private:
     bool trackStep_ = false;
     bool lastFailed_ = false;
     int levels_[2] = {0, 0};
-    int slider_ = 30;
+    bool editButtons_ = false;
     bool enabled_ = true;
     bool ended_ = false;
     bool shutDown_ = false;

@@ -1,12 +1,13 @@
 #include "controller/ui/panel_disc_hooks.h"
 
+#include "controller/disc/label_hand_over.h"
 #include "controller/link/md_commands.h"
 
 namespace tovik::ui {
 
 PanelDiscHooks::PanelDiscHooks(Host& host, ControllerPanel& panel,
                                disc::ProgressWindow& progressWindow)
-    : panel_(panel), progress_(progressWindow), reader_(host, panel.link(), model_, progress_, *this) {}
+    : host_(host), panel_(panel), progress_(progressWindow), reader_(host, panel.link(), model_, progress_, *this) {}
 
 bool PanelDiscHooks::handle(Msg msg, WParam wParam, LParam lParam) {
     return reader_.handle(msg, wParam, lParam);
@@ -35,7 +36,13 @@ void PanelDiscHooks::showTrackName(const std::string& text, int track) {
 void PanelDiscHooks::clearTrackName() { showTrackName("", 0); }
 
 void PanelDiscHooks::cycleSucceeded(int action) {
-    if (action == disc::AFTER_CYCLE_LABEL_EDITOR && onLabelEditor) onLabelEditor();
+    if (action == disc::AFTER_CYCLE_LABEL_EDITOR) {
+        if (onLabelEditor) {
+            onLabelEditor();
+        } else {
+            disc::openLabelEditor(host_, model_, [this](bool on) { panel_.view().waitCursor(on); });
+        }
+    }
     if (action == disc::AFTER_CYCLE_TRACK_LIST && onTrackListEditor) onTrackListEditor();
 }
 

@@ -28,7 +28,8 @@ public:
     PanelDiscHooks(Host& host, ControllerPanel& panel, disc::ProgressWindow& progressWindow);
 
     void setDisplay(NameDisplay* display) { display_ = display; }
-    // What a successful cycle does (default: nothing yet).
+    // What a successful cycle does. Without onLabelEditor the label file is written in the
+    // current folder and the label editor started on it.
     std::function<void()> onLabelEditor;
     std::function<void()> onTrackListEditor;
     // The end of a name dialog when the unit or its disc goes away.
@@ -71,6 +72,7 @@ private:
     void clearTrackName() override;
     void cycleSucceeded(int action) override;
 
+    Host& host_;
     ControllerPanel& panel_;
     disc::MdDiscModel model_;
     disc::ProgressDialog progress_;

@@ -31,7 +31,9 @@ constexpr ButtonSpec kButtons[] = {
     {link::IDC_FF, Column::FF, "FF"},              {link::IDC_DOWN, Column::DOWN, "DOWN"},
     {link::IDC_UP, Column::UP, "UP"},              {link::IDC_SYNC_REC, Column::SYNC_REC, "SYNC REC"},
     {link::IDC_REC, Column::REC, "REC"},           {link::IDC_AUTOMARK, Column::AUTOMARK, "AUTO MARK"},
-    {link::IDC_RECMODE, Column::RECMODE, "REC MODE"},  {link::IDC_SLEEVON, Column::SLEEVON, "READ NAMES"},
+    {link::IDC_RECMODE, Column::RECMODE, "REC MODE"},  {link::IDC_SLEEVON, Column::SLEEVON, "SLEEVON"},
+    {link::IDC_MIXER, Column::MIXER, "MIXER"},     {link::IDC_INIT, Column::INIT, "INIT"},
+    {IDC_VDOWN, Column::Volume, "VOL -"},          {IDC_VUP, Column::Volume, "VOL +"},
 };
 constexpr int kButtonsPerRow = 5;
 
@@ -49,6 +51,8 @@ StatusWindow::StatusWindow(ControllerPanel& panel, Host& host, QWidget* parent)
     layout->addWidget(status_);
     levels_ = new QLabel(this);
     layout->addWidget(levels_);
+    volume_ = new QLabel(this);
+    layout->addWidget(volume_);
     discName_ = new QLabel(this);
     trackName_ = new QLabel(this);
     layout->addWidget(discName_);
@@ -125,6 +129,10 @@ void StatusWindow::trackNameChanged(const std::string& displayText, int track) {
     trackName_->setText(QString("track %1: %2")
                             .arg(track)
                             .arg(QString::fromStdString(host_.codePage().toUtf8(displayText))));
+}
+
+void StatusWindow::sliderChanged(int position) {
+    volume_->setText(QString("volume: %1 of %2").arg(kSliderMax - position).arg(kSliderMax));
 }
 
 void StatusWindow::panelEnabled(bool enabled) { setEnabled(enabled); }

@@ -22,6 +22,7 @@ public:
     void statusChanged(const link::MdStatus& status, bool failed) override;
     void controlsChanged(const link::ButtonState& buttons) override;
     void levelsChanged(int left, int right) override;
+    void sliderChanged(int position) override;
     void panelEnabled(bool enabled) override;
     void panelEnded(int result) override;
     void discNameChanged(const std::string& displayText) override;
@@ -38,6 +39,7 @@ private:
     Host& host_;
     QLabel* status_ = nullptr;
     QLabel* levels_ = nullptr;
+    QLabel* volume_ = nullptr;
     QLabel* discName_ = nullptr;
     QLabel* trackName_ = nullptr;
     std::map<int, std::pair<QPushButton*, link::Column>> buttons_;

@@ -3,6 +3,10 @@
 // Cancel, retries, time-outs and answers that do not belong.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstring>
 
 #include "cardsim/in_process_driver.h"
@@ -11,7 +15,10 @@
 #include "controller/ui/panel_disc_hooks.h"
 #include "platform/fake/fake_host.h"
 #include "resources/strings.h"
+#include "labeleditor/document/file_io.h"
+#include "labeleditor/document/label_file.h"
 #include "tests/controller/disc/fake_progress_window.h"
+#include "tests/labeleditor/document/temp_folder.h"
 
 namespace tovik::ui {
 namespace {
@@ -301,6 +308,86 @@ TEST_F(ReadCycle, AReadOnItsWayDelaysTheStart) {
     runCycle();
     EXPECT_EQ(labelEditors, 1);
     EXPECT_EQ(namesAtLabelEditor, kEnglishNames);
+}
+
+// The label editor hand-over for real: the file in the current folder, the editor started.
+class LabelHandOver : public ReadCycle {
+protected:
+    LabelHandOver() : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder.path());
+        hooks.onLabelEditor = nullptr;
+    }
+    ~LabelHandOver() override { std::filesystem::current_path(previous_); }
+
+    label::test::TempFolder folder;
+    std::filesystem::path file = folder / "EditingLabel.slv";
+
+private:
+    std::filesystem::path previous_;
+};
+
+TEST_F(LabelHandOver, SleevonWritesTheFileHereAndStartsTheEditorOnItsBareName) {
+    start("english-album.json");
+    WindowRegistry::RegistrationId editorWindow = 0;
+    host.fakeShell().onStart = [&](const fake::StartedProgram&) {
+        editorWindow = host.fakeRegistry().registerWindow("Sleevon", "EditingLabel.slv - Sleevon", {});
+    };
+    panel.click(link::IDC_SLEEVON);
+    runCycle();
+
+    ASSERT_EQ(host.fakeShell().started.size(), 1u);
+    EXPECT_EQ(host.fakeShell().started[0].name, "Sleevon.exe");
+    EXPECT_EQ(host.fakeShell().started[0].args, (std::vector<std::string>{"EditingLabel.slv"}));
+    auto bytes = label::readFileBytes(file);
+    ASSERT_TRUE(bytes);
+    const label::LabelFileContent content = label::decodeLabelFile(*bytes, host.codePage());
+    EXPECT_EQ(content.formatFlag, label::kShortLayoutFlag);
+    EXPECT_EQ(content.mdTitle, "Harbour Lights");
+    EXPECT_EQ(content.mdTracks, kEnglishNames);
+    EXPECT_EQ(folder.entries(), 1u) << "no temporary file left behind";
+    EXPECT_TRUE(host.shownBoxes.empty());
+
+    // While the editor's window exists the panel stays disabled; SLEEVON cannot come again.
+    host.advance(3000);
+    EXPECT_FALSE(panel.enabled());
+    host.fakeRegistry().unregisterWindow(editorWindow);
+    host.advance(500);
+    EXPECT_TRUE(panel.enabled());
+}
+
+TEST_F(LabelHandOver, AFileThatCannotBeMadeIsQuietAWriteErrorIsShown) {
+    start("english-album.json");
+    // A folder in the way: the file cannot be created. Nothing is said; the next press retries.
+    std::filesystem::create_directory(file);
+    panel.click(link::IDC_SLEEVON);
+    runCycle();
+    EXPECT_TRUE(host.fakeShell().started.empty());
+    EXPECT_TRUE(host.shownBoxes.empty());
+    EXPECT_EQ(hooks.model().trackNames, kEnglishNames) << "the names read stay";
+    std::filesystem::remove(file);
+
+    // The disc fills up while the bytes are written (a file size limit stands in for it).
+    ASSERT_TRUE(label::replaceFile(file, std::vector<std::uint8_t>{1, 2, 3}));
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    panel.click(link::IDC_SLEEVON);
+    runCycle();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(host.fakeShell().started.empty()) << "the editor does not start";
+    ASSERT_EQ(host.shownBoxes.size(), 1u);
+    const std::string& text = host.shownBoxes[0].text;
+    EXPECT_EQ(text.rfind("The label file could not be written.\n", 0), 0u) << text;
+    EXPECT_NE(text.find(file.filename().string()), std::string::npos) << text;
+    EXPECT_NE(text.find(std::strerror(EFBIG)), std::string::npos) << text;
+    EXPECT_EQ(label::readFileBytes(file), (std::vector<std::uint8_t>{1, 2, 3})) << "the old file stays";
+    EXPECT_EQ(folder.entries(), 1u);
+    EXPECT_TRUE(polling());
 }
 
 class JapaneseReadCycle : public ReadCycle {
