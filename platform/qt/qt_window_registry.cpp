@@ -1,5 +1,7 @@
 #include "platform/qt/qt_window_registry.h"
 
+#include "platform/qt/x11_outside_windows.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -126,6 +128,11 @@ void QtWindowRegistry::unregisterWindow(RegistrationId id) {
 
 std::optional<RemoteWindow> QtWindowRegistry::findWindow(const std::optional<std::string>& windowClass,
                                                          const std::optional<std::string>& title) {
+    if (windowClass && isOutsideWindowClass(*windowClass)) {
+        auto outside = findOutsideWindow(*windowClass);
+        if (!outside || (title && *title != outside->title)) return std::nullopt;
+        return outside;
+    }
     QDir dir(QString::fromStdString(runtimeDirectory()));
     const QStringList files = dir.entryList({QString("*") + kSuffix}, QDir::Files, QDir::Name);
     for (const QString& name : files) {
@@ -154,6 +161,7 @@ std::optional<RemoteWindow> QtWindowRegistry::findWindow(const std::optional<std
 }
 
 bool QtWindowRegistry::bringToFront(const RemoteWindow& window) {
+    if (window.id.starts_with(kOutsideWindowIdPrefix)) return activateOutsideWindow(window);
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(window.id));
     if (!socket.waitForConnected(1000)) return false;

@@ -29,6 +29,7 @@ public:
     void unregisterWindow(RegistrationId id) override;
     std::optional<RemoteWindow> findWindow(const std::optional<std::string>& windowClass,
                                            const std::optional<std::string>& title) override;
+    // Outside programs' windows (the volume control) are found and raised on the X11 display.
     bool bringToFront(const RemoteWindow& window) override;
     // Our programs' windows come back to their normal size when asked to the front.
     bool restore(const RemoteWindow& window) override { return bringToFront(window); }

@@ -13,6 +13,7 @@
 
 #include <fstream>
 
+#include "platform/qt/x11_outside_windows.h"
 #include "tests/platform/recorder.h"
 
 namespace tovik::qt {
@@ -136,6 +137,20 @@ TEST(QtShellNames, SystemNamesMapToOurExecutables) {
     EXPECT_EQ(executableCandidates("Sndvol32.exe").front(), "sndvol32");
     EXPECT_FALSE(findExecutable("no-such-program-anywhere.exe"));
     EXPECT_TRUE(findExecutable("sh"));
+}
+
+TEST(QtOutsideWindows, TheVolumeControlIsFoundByItsStandInsClasses) {
+    EXPECT_TRUE(isOutsideWindowClass("Volume Control"));
+    EXPECT_FALSE(isOutsideWindowClass("Sleevon"));
+    EXPECT_TRUE(isOutsideWindowOf("Volume Control", "pavucontrol", "Pavucontrol"));
+    EXPECT_TRUE(isOutsideWindowOf("Volume Control", "main", "pavucontrol-qt"));
+    EXPECT_FALSE(isOutsideWindowOf("Volume Control", "xterm", "XTerm"));
+    EXPECT_FALSE(isOutsideWindowOf("Sleevon", "pavucontrol", "Pavucontrol"));
+    // Without a display (as here) nothing is found, and nothing breaks.
+    QtWindowRegistry registry;
+    if (!std::getenv("DISPLAY")) {
+        EXPECT_FALSE(registry.findWindow(std::string("Volume Control"), std::nullopt));
+    }
 }
 
 }  // namespace
