@@ -291,7 +291,12 @@ void FakeHost::endModal(Handle dialog, int code) { endedModals_[dialog] = code; 
 void FakeHost::answerNextBox(int answer, std::uint64_t afterMs) { script_.push_back({answer, afterMs}); }
 
 int FakeHost::messageBox(const std::string& text, Buttons buttons, Icon icon) {
-    ShownBox box{text, buttons, icon, 0, now_};
+    return messageBoxWithDefault(text, buttons, icon, DefaultButton::First);
+}
+
+int FakeHost::messageBoxWithDefault(const std::string& text, Buttons buttons, Icon icon,
+                                    DefaultButton defaultButton) {
+    ShownBox box{text, buttons, icon, 0, now_, defaultButton};
     std::uint64_t openFor = 0;
     if (!script_.empty()) {
         box.answer = script_.front().answer;

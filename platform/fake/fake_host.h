@@ -34,6 +34,7 @@ struct ShownBox {
     Icon icon;
     int answer;
     std::uint64_t atMs;
+    DefaultButton defaultButton = DefaultButton::First;
 };
 
 struct StartedProgram {
@@ -122,6 +123,8 @@ public:
     int runModal(Handle dialog) override;
     void endModal(Handle dialog, int code) override;
     int messageBox(const std::string& text, Buttons buttons, Icon icon) override;
+    int messageBoxWithDefault(const std::string& text, Buttons buttons, Icon icon,
+                              DefaultButton defaultButton) override;
     bool messageBoxOpen() const override { return openBoxes_ > 0; }
     Profile& profile() override { return profile_; }
     Shell& shell() override { return shell_; }

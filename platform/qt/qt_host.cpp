@@ -133,14 +133,26 @@ void QtHost::endModal(Handle dialog, int code) {
 }
 
 int QtHost::messageBox(const std::string& text, Buttons buttons, Icon icon) {
+    return messageBoxWithDefault(text, buttons, icon, DefaultButton::First);
+}
+
+int QtHost::messageBoxWithDefault(const std::string& text, Buttons buttons, Icon icon,
+                                  DefaultButton defaultButton) {
     QMessageBox box(toQtIcon(icon), QString::fromStdString(programName_), QString::fromStdString(text),
                     QMessageBox::NoButton, dialogParent_);
+    // The buttons in the order the box shows them.
+    std::pair<QMessageBox::StandardButton, QMessageBox::StandardButton> pair{QMessageBox::Ok,
+                                                                             QMessageBox::NoButton};
     switch (buttons) {
-        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-        case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
-        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::Ok: break;
+        case Buttons::OkCancel: pair = {QMessageBox::Ok, QMessageBox::Cancel}; break;
+        case Buttons::RetryCancel: pair = {QMessageBox::Retry, QMessageBox::Cancel}; break;
+        case Buttons::YesNo: pair = {QMessageBox::Yes, QMessageBox::No}; break;
     }
+    box.setStandardButtons(pair.first | pair.second);
+    box.setDefaultButton(defaultButton == DefaultButton::Second && pair.second != QMessageBox::NoButton
+                             ? pair.second
+                             : pair.first);
     ++openBoxes_;
     int answer = box.exec();
     --openBoxes_;
