@@ -37,6 +37,7 @@ const CSleevonDoc::CommandEntry* CSleevonDoc::findCommand(unsigned id) {
         {ID_FONT_SAVE_DEFAULT, [](CSleevonDoc& d) { d.onSaveToDefault(); }, &CSleevonDoc::updateSaveToDefault},
         {ID_FONT_RETURN_DEFAULT, [](CSleevonDoc& d) { d.onReturnToDefault(); }, &CSleevonDoc::updateReturnToDefault},
         {ID_FILE_SAVE, [](CSleevonDoc& d) { d.onFileSave(); }, &CSleevonDoc::alwaysEnabled},
+        {ID_FILE_SAVE_AS, [](CSleevonDoc& d) { d.onFileSaveAs(); }, &CSleevonDoc::alwaysEnabled},
         {ID_PRINT_POSITION, [](CSleevonDoc& d) { d.onPrintPosition(); }, &CSleevonDoc::alwaysEnabled},
     };
     auto it = std::find_if(std::begin(table), std::end(table), [id](const CommandEntry& e) { return e.id == id; });

@@ -30,6 +30,7 @@ constexpr unsigned ID_FONT_SAVE_DEFAULT = 32806;
 constexpr unsigned ID_FONT_RETURN_DEFAULT = 32814;
 constexpr unsigned ID_PRINT_POSITION = 32822;
 constexpr unsigned ID_FILE_SAVE = 57603;
+constexpr unsigned ID_FILE_SAVE_AS = 57604;
 
 // The format bar (its control id) and its notifications.
 constexpr unsigned ID_FORMAT_BAR = 32820;

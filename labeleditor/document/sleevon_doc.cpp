@@ -107,12 +107,14 @@ bool CSleevonDoc::saveAs(const std::filesystem::path& path) {
 
 bool CSleevonDoc::onFileSave() {
     // A controller file is never overwritten by the first Save: it asks for a new name.
-    if (m_bFromController || path_.empty()) {
-        auto chosen = ui_.askSaveFileName(path_);
-        if (!chosen) return false;
-        return saveAs(*chosen);
-    }
+    if (m_bFromController || path_.empty()) return onFileSaveAs();
     return saveAs(path_);
+}
+
+bool CSleevonDoc::onFileSaveAs() {
+    auto chosen = ui_.askSaveFileName(path_);
+    if (!chosen) return false;
+    return saveAs(*chosen);
 }
 
 // --- fonts ---

@@ -108,6 +108,7 @@ public:
     void onReturnToDefault();
     void onPrintPosition();
     bool onFileSave();
+    bool onFileSaveAs();  // always asks for the name, proposing the current one
 
 private:
     struct CommandEntry;
