@@ -1,11 +1,28 @@
-// Sleevon, the label editor. It is started with the label file to open; without one it ends.
+// Sleevon, the label editor. It is started with the label file to open; without one it ends at
+// once, with no window and no message.
 #include <QApplication>
+#include <QFile>
 
+#include "labeleditor/ui/qt_sleevon_program.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tovik::qt::QtHost host("Sleevon", tovik::resources::sleevonStrings());
-    return 0;
+
+    std::vector<std::string> args;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(QFile::encodeName(arguments[i]).toStdString());
+
+    tovik::label::SleevonProgram program(host);
+    int code = 0;
+    if (program.start(args)) {
+        host.setDialogParent(program.window());
+        code = app.exec();
+    } else {
+        code = program.exitCode();
+    }
+    program.finish();
+    return code;
 }
