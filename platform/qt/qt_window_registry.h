@@ -5,8 +5,14 @@
 // The owner holds an exclusive lock on its file for as long as it lives; the system drops the
 // lock when the process ends, crash included, so a finder that can take the lock knows the entry
 // is stale and removes it. Each entry names a local socket on which the owner hears "front".
+//
+// Look-ups are frequent (Rotela checks for the label editor at every poll, Traymote for the
+// controller every second), so the registry keeps a view of the folder in memory, kept current
+// by the folder's change notifications as the event loop delivers them. A look-up that finds
+// nothing touches no file; a found entry's owner is checked (its lock) before it is returned.
 
 #include <QLocalServer>
+#include <QSocketNotifier>
 
 #include <map>
 #include <memory>
@@ -20,7 +26,7 @@ std::string runtimeDirectory();
 
 class QtWindowRegistry : public WindowRegistry {
 public:
-    QtWindowRegistry() = default;
+    QtWindowRegistry();
     ~QtWindowRegistry() override;
 
     RegistrationId registerWindow(const std::string& windowClass, const std::string& title,
@@ -44,11 +50,26 @@ private:
         std::unique_ptr<QLocalServer> server;
         std::function<void()> onFront;
     };
+    // An entry of the folder as the view holds it; processId and id filled in.
+    struct Known {
+        RemoteWindow window;
+        bool own = false;  // registered by this object: its owner needs no check
+    };
+
     bool writeEntry(Entry& entry);
     void removeEntry(Entry& entry);
+    void openView();
+    void rescan();
+    void readFolderEvents();
+    void load(const std::string& fileName);
+    bool ownerAlive(const std::string& fileName);
 
+    std::string dir_;
     std::map<RegistrationId, Entry> entries_;
     RegistrationId nextId_ = 1;
+    std::map<std::string, Known> view_;  // by file name, in name order
+    int inotifyFd_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace tovik::qt
