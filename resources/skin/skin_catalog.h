@@ -1,0 +1,52 @@
+#pragma once
+// The bitmaps each program names, with their sizes in pixels: the one list the skin generator
+// draws from and the tests fill a recording canvas from. No Qt here.
+//
+// Names: a skinned button's images are its caption followed by the state ("MDPLAYU", "MDPLAYD",
+// "MDPLAYX", "ACCESSRU"); every other bitmap is named by its resource number ("148"). Icons in
+// several sizes are "NUMBER-SIZE" ("128-16"), the plain number being the 32 x 32 one. Every image
+// also exists at twice the size as "NAME@2x" in the compiled-in skin.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace tovik::skin {
+
+struct Image {
+    std::string name;
+    Size size;
+};
+
+// A skinned button's images: the caption, the states it has ("U D X", "U D X RU RD").
+struct ButtonImages {
+    std::string_view caption;
+    std::string_view states;
+    Size size;
+};
+
+// Rotela's buttons, by caption.
+std::span<const ButtonImages> rotelaButtons();
+// Every image of Rotela: the buttons' images, the panel and display bitmaps, the lamps, the
+// track list's mark, the captions and the program icon.
+const std::vector<Image>& rotelaImages();
+
+// The states of a row, one by one ("U D X" -> U, D, X).
+std::vector<std::string_view> statesOf(const ButtonImages& button);
+
+// Bitmap numbers used by more than one place.
+namespace bitmap {
+inline constexpr std::string_view kPanel = "147";
+inline constexpr std::string_view kNamePlate = "154";
+inline constexpr std::string_view kDisplayLit = "148";
+inline constexpr std::string_view kDisplayDark = "181";
+inline constexpr std::string_view kTrackMark = "172";
+inline constexpr std::string_view kVolumeCaption = "156";
+inline constexpr std::string_view kLevelCaption = "173";
+inline constexpr std::string_view kProgramIcon = "128";
+}  // namespace bitmap
+
+}  // namespace tovik::skin

@@ -1,0 +1,25 @@
+#pragma once
+// The programs the generator draws for: each has its catalog of names and sizes
+// (resources/skin) and its drawing file here. A program joins with one row.
+
+#include <string_view>
+#include <vector>
+
+#include "resources/skin/skin_catalog.h"
+#include "tools/skingen/art.h"
+#include "tools/skingen/rotela_art.h"
+
+namespace tovik::skingen {
+
+struct Program {
+    std::string_view name;
+    const std::vector<skin::Image>& (*images)();
+    std::span<const skin::ButtonImages> (*buttons)();
+    PaintImage paint;
+};
+
+inline constexpr Program kPrograms[] = {
+    {"rotela", skin::rotelaImages, skin::rotelaButtons, paintRotela},
+};
+
+}  // namespace tovik::skingen
