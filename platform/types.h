@@ -19,6 +19,9 @@ constexpr Handle kNoWindow = 0;
 
 // Message numbers the platform itself generates.
 constexpr Msg WM_TIMER = 0x0113;  // wParam: timer id
+// A control's notification to its parent: wParam = the control's id (notification code 0, a
+// click, in the upper half), lParam = the control's window.
+constexpr Msg WM_COMMAND = 0x0111;
 
 // Answers of message boxes and modal dialogs.
 enum DialogResult : int {

@@ -13,6 +13,7 @@
 #include "controller/link/button_state.h"
 #include "controller/link/md_comm_wnd.h"
 #include "controller/link/md_status.h"
+#include "controller/ui/button_messages.h"
 #include "controller/ui/panel_audio.h"
 #include "controller/ui/panel_controls.h"
 #include "controller/ui/panel_placement.h"
@@ -20,10 +21,6 @@
 
 namespace tovik::ui {
 
-// Messages the panel's buttons send it (wParam = the button's id).
-constexpr Msg WM_BUTTON_LATCHED = 0x700;    // FF or REV latched
-constexpr Msg WM_BUTTON_UNLATCHED = 0x701;  // FF or REV unlatched
-constexpr Msg WM_BUTTON_RELEASED = 0x710;   // a repeat button released after a press
 
 // Timers on the panel's window.
 enum PanelTimer : unsigned {
