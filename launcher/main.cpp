@@ -5,6 +5,7 @@
 #include "launcher/qt/qt_tray_desktop.h"
 #include "launcher/tray_launcher.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/shutdown_requests.h"
 #include "resources/strings.h"
 
 int main(int argc, char** argv) {
@@ -17,5 +18,8 @@ int main(int argc, char** argv) {
     auto driver = tovik::card::makeDaemonCardDriver(host);
     tovik::launcher::QtTrayDesktop desktop(host);
     tovik::launcher::TrayLauncher launcher(host, desktop, *driver);
+    // A signal or the session's end closes the window as Close does: the driver is let go and
+    // the icon removed.
+    tovik::qt::ShutdownRequests shutdownRequests([&launcher] { launcher.requestClose(); });
     return launcher.run();
 }

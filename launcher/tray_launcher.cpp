@@ -48,7 +48,7 @@ bool TrayLauncher::start() {
 
 void TrayLauncher::onCreate() {
     if (!card_.open() || !card_.attach() || !host_.setTimer(window_, TIMER_CARD_POLL, kCardPollMs)) {
-        fail();
+        requestClose();
         return;
     }
     menu_.clear();
@@ -58,7 +58,7 @@ void TrayLauncher::onCreate() {
     }
 }
 
-void TrayLauncher::fail() { host_.post(window_, WM_CLOSE, 0, 0); }
+void TrayLauncher::requestClose() { host_.post(window_, WM_CLOSE, 0, 0); }
 
 LResult TrayLauncher::onMessage(Msg msg, WParam wParam, LParam lParam) {
     switch (msg) {
@@ -98,7 +98,7 @@ void TrayLauncher::onPollTick() {
         return;
     }
     if (!host_.setTimer(window_, TIMER_REPLY, kReplyTimeoutMs)) {
-        fail();
+        requestClose();
         return;
     }
     requestPending_ = true;
@@ -110,7 +110,7 @@ void TrayLauncher::onReplyTimeout() {
     requestPending_ = false;
     host_.killTimer(window_, TIMER_CARD_POLL);
     if (!host_.setTimer(window_, TIMER_CARD_POLL, kCardPollMs)) {
-        fail();
+        requestClose();
         return;
     }
     onPollTick();
@@ -142,7 +142,7 @@ void TrayLauncher::showMenu() {
 
 void TrayLauncher::onCommand(unsigned command) {
     if (command == ID_ABOUT) showAbout();
-    if (command == ID_CLOSE) host_.post(window_, WM_CLOSE, 0, 0);
+    if (command == ID_CLOSE) requestClose();
 }
 
 void TrayLauncher::showAbout() {

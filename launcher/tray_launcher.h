@@ -31,6 +31,9 @@ public:
     // run() without its loop: false when another launcher runs. Then the window exists (or a
     // WM_CLOSE for it is on its way, when the driver or a timer failed).
     bool start();
+    // Ends the program the way the menu's Close does (a request from outside: a signal, the
+    // session's end).
+    void requestClose();
 
     Handle window() const { return window_; }
     bool cardReady() const { return cardReady_; }
@@ -54,7 +57,6 @@ private:
     // WM_CLOSE: the window's end, in the driver's order, then the loop's.
     void destroy();
 
-    void fail();
     void showImage(unsigned imageId);
     bool controllerRunning();
     void launchController();
