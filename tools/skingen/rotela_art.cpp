@@ -351,11 +351,12 @@ void displayDark(Art& art) {
 // Lamps are drawn lit, on the display's navy.
 void lampWord(Art& art, const QString& word) {
     art.p.fillRect(art.rect(), colour::navy);
-    QFont font = condensedFont(10);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
+    QFont font = condensedFont(9.5);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     art.p.setFont(font);
     art.p.setPen(colour::cyan);
-    art.p.drawText(art.rect(), Qt::AlignLeft | Qt::AlignVCenter, word);
+    // A little room on the left keeps the words clear of the lamps beside them.
+    art.p.drawText(art.rect().adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, word);
 }
 
 void lampSymbol(Art& art, const std::function<void()>& draw) {
