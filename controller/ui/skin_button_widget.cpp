@@ -115,6 +115,8 @@ LatchButtonWidget::LatchButtonWidget(WindowSystem& windows, int controlId, const
     : SkinButtonWidget(button_, parent), button_(windows, controlId, caption) {
     attach();
     setCheckable(true);  // a screen reader says latched as checked
+    // A press latches and does nothing else: it does not take the keyboard focus either.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     button_.onCapture = [this](bool on) {
         if (on) {
