@@ -58,6 +58,8 @@ public:
 
     // The window's creation: size, hidden name boxes, their tooltips.
     void create(DisplayView& view);
+    // The window that gets 0xD00 / 0xD01, for a parent whose window comes after the display's.
+    void setParent(Handle parent) { parent_ = parent; }
 
     // Every status that reaches the panel; failed when the request was answered with a failure.
     void updateFromStatus(const link::MdStatus& status, bool failed);

@@ -10,6 +10,7 @@
 #include "controller/link/md_commands.h"
 #include "controller/link/status_report.h"
 #include "controller/link/unit_messages.h"
+#include "controller/ui/qt_display_widget.h"
 
 namespace tovik::ui {
 
@@ -40,9 +41,10 @@ constexpr int kButtonsPerRow = 5;
 }  // namespace
 
 StatusWindow::StatusWindow(ControllerPanel& panel, Host& host, QWidget* parent)
-    : QWidget(parent), panel_(panel), host_(host) {
+    : QWidget(parent), panel_(panel), host_(host), display_(host, panel.window()) {
     setWindowTitle(QString::fromStdString(host.strings().text(link::IDS_CONTROLLER_TITLE)));
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new DisplayWidget(display_, this), 0, Qt::AlignHCenter);
     status_ = new QLabel(this);
     status_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -53,10 +55,6 @@ StatusWindow::StatusWindow(ControllerPanel& panel, Host& host, QWidget* parent)
     layout->addWidget(levels_);
     volume_ = new QLabel(this);
     layout->addWidget(volume_);
-    discName_ = new QLabel(this);
-    trackName_ = new QLabel(this);
-    layout->addWidget(discName_);
-    layout->addWidget(trackName_);
 
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
@@ -102,8 +100,10 @@ void StatusWindow::refresh() {
     status_->setText(text);
 }
 
-void StatusWindow::statusChanged(const link::MdStatus&, bool failed) {
+void StatusWindow::statusChanged(const link::MdStatus& status, bool failed) {
     failed_ = failed;
+    display_.setParent(panel_.window());  // the panel's window exists once it has initialised
+    display_.updateFromStatus(status, failed);
     refresh();
 }
 
@@ -117,18 +117,10 @@ void StatusWindow::levelsChanged(int left, int right) {
 }
 
 // Names arrive in display form, bytes in the system's code page.
-void StatusWindow::discNameChanged(const std::string& displayText) {
-    discName_->setText(QString("disc: %1").arg(QString::fromStdString(host_.codePage().toUtf8(displayText))));
-}
+void StatusWindow::discNameChanged(const std::string& displayText) { display_.setDiscName(displayText); }
 
-void StatusWindow::trackNameChanged(const std::string& displayText, int track) {
-    if (track == 0) {
-        trackName_->clear();
-        return;
-    }
-    trackName_->setText(QString("track %1: %2")
-                            .arg(track)
-                            .arg(QString::fromStdString(host_.codePage().toUtf8(displayText))));
+void StatusWindow::trackNameChanged(const std::string& displayText, int) {
+    display_.setTrackName(displayText);
 }
 
 void StatusWindow::sliderChanged(int position) {

@@ -1,13 +1,14 @@
 #pragma once
-// Rotela's plain window until the skinned panel exists: the decoded status, the state row in
-// force and the enabled controls, updated live, with a button for each deck command. It only
-// shows what ControllerPanel says and turns clicks into calls on it.
+// Rotela's plain window until the skinned panel exists: the display fed by the live status, the
+// decoded status, the state row in force and the enabled controls, with a button for each deck
+// command. It only shows what ControllerPanel says and turns clicks into calls on it.
 
 #include <QWidget>
 
 #include <map>
 
 #include "controller/ui/controller_panel.h"
+#include "controller/ui/display_panel.h"
 #include "controller/ui/panel_disc_hooks.h"
 
 class QLabel;
@@ -40,8 +41,7 @@ private:
     QLabel* status_ = nullptr;
     QLabel* levels_ = nullptr;
     QLabel* volume_ = nullptr;
-    QLabel* discName_ = nullptr;
-    QLabel* trackName_ = nullptr;
+    DisplayPanel display_;
     std::map<int, std::pair<QPushButton*, link::Column>> buttons_;
     bool failed_ = false;
 };

@@ -36,6 +36,8 @@ void installFaceSubstitutions() {
             {"MS Gothic", {"IPAGothic"}},
             {"\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",
              {"IPAGothic"}},  // the Japanese spelling of MS Gothic
+            {"MS \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",
+             {"IPAGothic"}},  // the same with the letters M and S as stored by Rotela's display
             {"MS PGothic", {"IPAPGothic"}},
             {"MS Mincho", {"IPAMincho"}},
             {"\xEF\xBC\xAD\xEF\xBC\xB3 \xE6\x98\x8E\xE6\x9C\x9D", {"IPAMincho"}},  // MS Mincho
