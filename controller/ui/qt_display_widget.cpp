@@ -70,6 +70,7 @@ bool DisplayWidget::ensureSurface() {
 void DisplayWidget::paintEvent(QPaintEvent*) {
     if (!ensureSurface()) return;
     if (!surfaceValid_) {
+        surface_.fill(Qt::black);  // erased first, as an invalidated window is
         QPainter painter(&surface_);
         qt::QtCanvas canvas(painter, skin_);
         display_.paint(canvas);
