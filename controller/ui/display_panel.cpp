@@ -195,16 +195,9 @@ void DisplayPanel::showMessage(const std::string& text, unsigned seconds) {
         temporary_ = text;
         return;
     }
-    bool had = !temporary_.empty();
+    bool had = messageShowing();
     temporary_ = text;
-    drawNow([&](Canvas& canvas) {
-        if (had && temporary_.empty()) canvas.fillRect(kMessageArea, kDisplayBack);
-    });
-    updateLampVisibility();
-    drawNow([this](Canvas& canvas) {
-        if (!temporary_.empty()) drawMessageArea(canvas);
-        else drawTrackAndTime(canvas);
-    });
+    redrawMessageLine(had);
 }
 
 void DisplayPanel::showMessageId(unsigned stringId, unsigned seconds) {
@@ -219,7 +212,17 @@ void DisplayPanel::startMessageTimer(const std::string& text, unsigned seconds) 
 }
 
 void DisplayPanel::setPersistentMessage(const std::string& text) {
+    bool had = messageShowing();
     persistent_ = text;
+    redrawMessageLine(had);
+}
+
+// After a message came or went: the line is cleared when the last message goes (the fields do
+// not cover all of it), lamps 3-6 follow, then the message or the track number and time.
+void DisplayPanel::redrawMessageLine(bool hadMessage) {
+    drawNow([&](Canvas& canvas) {
+        if (hadMessage && !messageShowing()) canvas.fillRect(kMessageArea, kDisplayBack);
+    });
     updateLampVisibility();
     drawNow([this](Canvas& canvas) {
         if (messageShowing()) drawMessageArea(canvas);

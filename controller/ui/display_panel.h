@@ -126,6 +126,7 @@ private:
     std::string fitTooltip(const std::string& utf8, int boxWidth);
     void setShowText(NameBox box, bool show);
     void startMessageTimer(const std::string& text, unsigned seconds);
+    void redrawMessageLine(bool hadMessage);
     void updateLampVisibility();
     // Draws at once unless the display is dark or its contents hidden: then the next paint,
     // which shows neither fields nor lamps, is the truth.

@@ -55,7 +55,7 @@ protected:
     // What a full paint draws now.
     fake::RecordingCanvas paint() const {
         fake::RecordingCanvas canvas;
-        test::addDisplayBitmaps(canvas);
+        test::addRotelaBitmaps(canvas);
         display->paint(canvas);
         return canvas;
     }
@@ -173,11 +173,15 @@ TEST_F(DisplayTest, ErrorUnderNoDiscIsStoredNotDrawnAndDoesNotOutliveItsTime) {
     EXPECT_EQ(drawnTexts(), Strings{"NO DISC"});
     EXPECT_EQ(paint().texts(), Strings{"NO DISC"});
 
-    // A disc goes in three seconds later: the old error has run out and does not come up.
+    // A disc goes in three seconds later: the old error has run out and does not come up, and
+    // no piece of "NO DISC" stays between the fields.
     host.advance(3000);
     view.canvas.clear();
     display->updateFromStatus(unit(), false);
     EXPECT_EQ(drawnTexts(), (Strings{"1", "0:00"}));
+    auto fills = view.canvas.opsOf(CanvasOp::Kind::FillRect);
+    ASSERT_FALSE(fills.empty());
+    EXPECT_EQ(fills.front().rect, kMessageArea);
 }
 
 TEST_F(DisplayTest, PromptWithoutDurationIsNotEndedByAnEarlierErrorsTimer) {
