@@ -4,17 +4,19 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "platform/canvas.h"
+#include "resources/skin/skin_catalog.h"
 
 namespace tovik::ui {
 
 constexpr Rgb kDisplayText = rgb(0, 255, 255);  // cyan
 constexpr Rgb kDisplayBack = rgb(0, 0, 128);    // navy
 
-// Bitmap names (resource ids) of the two backgrounds.
-constexpr const char* kDisplayLitBitmap = "148";   // navy LCD with DISC NAME / TRACK NAME painted
-constexpr const char* kDisplayDarkBitmap = "181";  // the unlit panel
+// The two backgrounds: the navy LCD with DISC NAME / TRACK NAME painted, and the unlit panel.
+constexpr std::string_view kDisplayLitBitmap = skin::bitmap::kDisplayLit;
+constexpr std::string_view kDisplayDarkBitmap = skin::bitmap::kDisplayDark;
 // The window takes the lit bitmap's size; this one when that bitmap is missing.
 constexpr Size kDisplaySize{317, 123};
 

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "controller/ui/display_panel.h"
+#include "controller/ui/rotela_skin.h"
 #include "platform/qt/qt_canvas.h"
 
 namespace tovik::ui {
@@ -37,7 +38,7 @@ class DisplayWidget : public QWidget, public DisplayView {
 public:
     // Creates the display's window contents (DisplayPanel::create) at once.
     DisplayWidget(DisplayPanel& display, QWidget* parent = nullptr,
-                  const qt::SkinImages& skin = qt::programSkin());
+                  const qt::SkinImages& skin = rotelaSkin());
     ~DisplayWidget() override;
 
     NameBoxButton* nameBox(NameBox box) const { return boxes_[box == NameBox::Disc ? 0 : 1]; }

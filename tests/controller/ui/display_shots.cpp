@@ -24,7 +24,6 @@
 #include "controller/ui/qt_display_widget.h"
 #include "controller/ui/qt_name_popup.h"
 #include "platform/qt/qt_host.h"
-#include "resources/skin/skin_resources.h"
 #include "resources/strings.h"
 
 namespace {
@@ -71,7 +70,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    skin::rotela::registerSkin();
     qt::QtHost host("Rotela", resources::rotelaStrings());
     const bool japanese = host.codePage().isJapanese();
     const char* language = japanese ? "ja" : "en";

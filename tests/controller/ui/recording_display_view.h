@@ -9,21 +9,13 @@
 
 #include "controller/ui/display_panel.h"
 #include "platform/fake/recording_canvas.h"
+#include "tests/support/skin_canvas.h"
 
 namespace tovik::test {
 
-// Bitmap sizes of the display's skin.
-inline void addDisplayBitmaps(fake::RecordingCanvas& canvas) {
-    canvas.bitmaps = {
-        {"148", {317, 123}}, {"181", {317, 123}}, {"174", {14, 14}}, {"175", {12, 14}},
-        {"176", {14, 14}},   {"160", {52, 10}},   {"161", {64, 10}}, {"162", {40, 10}},
-        {"163", {44, 10}},
-    };
-}
-
 class RecordingDisplayView : public ui::DisplayView {
 public:
-    RecordingDisplayView() { addDisplayBitmaps(canvas); }
+    RecordingDisplayView() { addRotelaBitmaps(canvas); }
 
     void resize(Size s) override { size = s; }
     void invalidate() override { ++invalidations; }
