@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(QFile::encodeName(arguments[i]).toStdString());
 
+    tovik::label::SleevonProgram::applyLanguage(host.strings().language());
     tovik::label::SleevonProgram program(host);
     int code = 0;
     if (program.start(args)) {

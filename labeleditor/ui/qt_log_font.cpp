@@ -1,6 +1,6 @@
 #include "labeleditor/ui/qt_log_font.h"
 
-#include <QFontDatabase>
+#include <QApplication>
 #include <QFontInfo>
 
 #include <cmath>
@@ -98,7 +98,7 @@ LogFont fromQFont(const QFont& font, const CodePage& codePage, int logPixelsY, c
 }
 
 LogFont defaultGuiFontRecord(const CodePage& codePage, int logPixelsY) {
-    QFont gui = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont gui = QApplication::font();
     LogFont record;
     record.height = -pixelHeight(gui, logPixelsY);
     record.weight = 400;

@@ -1,6 +1,8 @@
 #include "labeleditor/ui/qt_sleevon_program.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QPageSetupDialog>
 #include <QPrinterInfo>
 #include <QScreen>
@@ -18,6 +20,16 @@ SleevonProgram::SleevonProgram(Host& host, DocumentUi* documentUi)
 SleevonProgram::~SleevonProgram() {
     window_.reset();
     doc_.reset();
+}
+
+void SleevonProgram::applyLanguage(Language language) {
+    if (language != Language::Japanese) return;
+    auto* translator = new QTranslator(qApp);
+    if (translator->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    QFont font = QApplication::font();
+    font.setFamilies({"IPAPGothic", font.family()});
+    QApplication::setFont(font);
 }
 
 bool SleevonProgram::start(const std::vector<std::string>& args) { return app_.InitInstance(args, *this); }

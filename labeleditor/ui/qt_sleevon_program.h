@@ -22,6 +22,11 @@ public:
     explicit SleevonProgram(Host& host, DocumentUi* documentUi = nullptr);
     ~SleevonProgram() override;
 
+    // What the language changes beyond the string tables: on a Japanese system the standard
+    // buttons and dialogs speak Japanese, and the window uses a Japanese gothic face so that kana
+    // and Latin letters share one face.
+    static void applyLanguage(Language language);
+
     bool start(const std::vector<std::string>& args);
     // After the run: what the application keeps at its end.
     void finish();
