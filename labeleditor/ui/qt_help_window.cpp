@@ -10,6 +10,7 @@ HelpWindow::HelpWindow(const StringTable& strings, QWidget* parent) : QTextBrows
     setWindowFlag(Qt::Window);
     setWindowTitle(QString::fromStdString(strings.text(IDS_HELP_CAPTION)));
     setOpenExternalLinks(false);
+    document()->setDocumentMargin(12);
     setSource(QUrl(pageFor(strings.language())));
     resize(560, 640);
 }

@@ -122,7 +122,10 @@ void ReportList::setCellText(int row, int column, const std::string& text) {
 
 void ReportList::deleteRow(int row) {
     Quiet quiet(quiet_);
+    // The selection goes with its row; no other row becomes selected by it.
+    const bool wasSelected = selectedRow() == row;
     delete takeTopLevelItem(row);
+    if (wasSelected) selectionModel()->clearSelection();
 }
 
 std::optional<int> ReportList::selectedRow() const {
