@@ -7,6 +7,8 @@
 #include <QPrinterInfo>
 #include <QScreen>
 
+#include <cmath>
+
 #include "labeleditor/ui/qt_about_dialog.h"
 
 namespace tovik::label {
@@ -74,6 +76,11 @@ void SleevonProgram::showMainWindow() {
 }
 
 // --- AppUi ---
+
+int SleevonProgram::screenLogPixelsX() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchX())) : 96;
+}
 
 std::optional<std::string> SleevonProgram::defaultPrinter() {
     QPrinterInfo info = QPrinterInfo::defaultPrinter();

@@ -46,6 +46,7 @@ public:
     void showMainWindow() override;
 
     // --- AppUi ---
+    int screenLogPixelsX() const override;
     std::optional<std::string> defaultPrinter() override;
     void adoptPrinter(const PrinterSettings& settings) override;
     void runPrintSetup() override;

@@ -28,6 +28,8 @@ struct PrinterSettings {
 class AppUi {
 public:
     virtual ~AppUi() = default;
+    // The screen's horizontal resolution in dots per inch.
+    virtual int screenLogPixelsX() const = 0;
     // The name of the system's default printer, if it has one.
     virtual std::optional<std::string> defaultPrinter() = 0;
     // The program's printer is now `settings` (at start-up, from the default printer).
@@ -64,6 +66,8 @@ public:
     void AddToRecentFileList(const std::filesystem::path& path);
     const RecentFileList& recentFiles() const { return recent_; }
     const PrinterSettings& printerSettings() const { return printer_; }
+    // Large tool bar images on a screen of 120 dots per inch or more (the format bar's buttons).
+    bool largeIcons() const { return ui_.screenLogPixelsX() >= 120; }
 
     bool onCommand(unsigned id);
     std::optional<CommandState> commandState(unsigned id) const;

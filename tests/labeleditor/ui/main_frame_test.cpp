@@ -39,6 +39,7 @@ protected:
     test::FakeDocumentUi ui;
     CSleevonDoc doc{host, ui};
     struct NoAppUi : AppUi {
+        int screenLogPixelsX() const override { return 96; }
         std::optional<std::string> defaultPrinter() override { return std::nullopt; }
         void adoptPrinter(const PrinterSettings&) override {}
         void runPrintSetup() override { ++setups; }
@@ -165,6 +166,7 @@ struct ScriptedStart : DocumentStarter, AppUi {
         return opens;
     }
     void showMainWindow() override { ++shown; }
+    int screenLogPixelsX() const override { return dpi; }
     std::optional<std::string> defaultPrinter() override { return printer; }
     void adoptPrinter(const PrinterSettings& settings) override { adopted = settings; }
     void runPrintSetup() override {}
@@ -176,6 +178,7 @@ struct ScriptedStart : DocumentStarter, AppUi {
     int shown = 0;
     std::optional<std::string> printer;
     std::optional<PrinterSettings> adopted;
+    int dpi = 96;
 };
 
 TEST(SleevonApp, StartsOnlyWithAFileThatOpens) {
@@ -218,6 +221,10 @@ TEST(SleevonApp, AdoptsTheDefaultPrinterInLandscape) {
     EXPECT_EQ(app.printerSettings(), (PrinterSettings{"Office", true}));
     EXPECT_EQ(ui.adopted, app.printerSettings());
     EXPECT_EQ(ui.shown, 2);
+
+    EXPECT_FALSE(app.largeIcons());
+    ui.dpi = 120;
+    EXPECT_TRUE(app.largeIcons());
 }
 
 TEST(RecentFileList, KeepsTheLastFourNewestFirst) {
