@@ -1,6 +1,6 @@
 #pragma once
 // The card driver the programs use: every open device is a connection to the vtovikmd daemon
-// (socket $VTOVIKMD_SOCKET, else vtovikmd-<uid>). open() returns null, as for a missing driver,
+// (socket: daemonSocketName()). open() returns null, as for a missing driver,
 // when no daemon serves the socket. Requests wait for the daemon to accept them (as
 // DeviceIoControl waits for the driver); answers arrive through the Qt event loop and are posted
 // to the window named in the request, with the area filled first. Once the daemon is gone,

@@ -220,6 +220,10 @@ namespace tovik::card {
 std::string daemonSocketName() {
     const char* name = std::getenv("VTOVIKMD_SOCKET");
     if (name && *name) return name;
+    // The session's runtime folder belongs to the user alone; in the shared temporary folder
+    // another user could take the name first.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime == '/') return std::string(runtime) + "/vtovikmd";
     return "vtovikmd-" + std::to_string(static_cast<unsigned long>(getuid()));
 }
 

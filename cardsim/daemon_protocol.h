@@ -80,8 +80,9 @@ std::optional<ControlReply> readControlReply(const Bytes& body);
 
 namespace tovik::card {
 
-// The daemon's socket name: $VTOVIKMD_SOCKET when set and non-empty, else "vtovikmd-<uid>"
-// (a name in the temporary directory, or an absolute path).
+// The daemon's socket name: $VTOVIKMD_SOCKET when set and non-empty (a name in the temporary
+// directory, or an absolute path), else "$XDG_RUNTIME_DIR/vtovikmd" when the session has a
+// runtime folder, else "vtovikmd-<uid>" in the temporary directory.
 std::string daemonSocketName();
 
 }  // namespace tovik::card
