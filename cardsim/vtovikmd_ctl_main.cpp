@@ -10,11 +10,12 @@
 
 #include "cardsim/card_service.h"
 #include "cardsim/daemon_protocol.h"
+#include "platform/command_line.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vtovikmd-ctl COMMAND\n"
+    "usage: vtovikmd-ctl COMMAND   (vtovikmd-ctl --help | --version)\n"
     "  state                        the unit as JSON\n"
     "  load IMAGE.json              put this disc in the unit\n"
     "  eject                        take the disc out\n"
@@ -24,7 +25,9 @@ constexpr const char* kUsage =
     "                               the next N answers (of that kind) are dropped, fail,\n"
     "                               or come MS milliseconds late (default 60000)\n"
     "  quit                         stop vtovikmd\n"
-    "The socket is $VTOVIKMD_SOCKET, or vtovikmd-<uid> in the temporary directory.\n";
+    "The socket is $VTOVIKMD_SOCKET, else vtovikmd in $XDG_RUNTIME_DIR, else vtovikmd-<uid> in the\n"
+    "temporary directory. Exit status: 0 done, 1 vtovikmd is not running or refused the command,\n"
+    "2 wrong arguments or an unreadable image file.\n";
 
 constexpr int kTimeoutMs = 5000;
 
@@ -33,8 +36,13 @@ constexpr int kTimeoutMs = 5000;
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::vector<std::string> words(argv + 1, argv + argc);
-    if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
+    // "--help" before any command or after one: the commands are few, so one usage serves.
+    if (tovik::asksForHelp(words)) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (words.size() == 1 && words[0] == "--version") {
+        std::puts(tovik::versionLine("vtovikmd-ctl").c_str());
         return 0;
     }
     if (words.size() == 2 && words[0] == "load") {

@@ -15,16 +15,21 @@
 
 #include "cardsim/daemon_protocol.h"
 #include "cardsim/vtovikmd_server.h"
+#include "platform/command_line.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: vtovikmd [--disc IMAGE.json] [--latency MS] [--no-card]\n"
+    "       vtovikmd --help | --version\n"
+    "Serves the simulated TOVIK card to this user's programs until SIGTERM or vtovikmd-ctl quit.\n"
     "  --disc IMAGE.json  start with this disc in the unit (default: no disc)\n"
     "  --latency MS       answer every request after MS milliseconds\n"
     "                     (default: status 15, command 40, name read 60, name write 250)\n"
     "  --no-card          start with the card removed (vtovikmd-ctl insert-card)\n"
-    "The socket is $VTOVIKMD_SOCKET, or vtovikmd-<uid> in the temporary directory.\n";
+    "The socket is $VTOVIKMD_SOCKET, else vtovikmd in $XDG_RUNTIME_DIR, else vtovikmd-<uid> in the\n"
+    "temporary directory. Exit status: 0 stopped, 1 the disc image or the socket failed, 2 wrong\n"
+    "arguments.\n";
 
 // SIGTERM and SIGINT end the event loop normally, so the socket name is removed on the way out.
 int signalPipe[2] = {-1, -1};
@@ -56,8 +61,11 @@ int main(int argc, char** argv) {
     bool noCard = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
+        if (tovik::isHelpWord(arg)) {
             std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--version") {
+            std::puts(tovik::versionLine("vtovikmd").c_str());
             return 0;
         } else if (arg == "--disc" && i + 1 < argc) {
             disc = argv[++i];

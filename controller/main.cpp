@@ -8,10 +8,19 @@
 #include "controller/ui/qt_progress_window.h"
 #include "controller/ui/status_window.h"
 #include "platform/alsa/alsa_audio_devices.h"
+#include "platform/command_line.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
 
+namespace {
+constexpr const char* kUsage =
+    "usage: rotela\n"
+    "       rotela --help | --version\n"
+    "Rotela, the MD controller panel of the TOVIK card. The card is served by vtovikmd.\n";
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (auto code = tovik::answerHelpOrVersion(argc, argv, "rotela", kUsage)) return *code;
     QApplication app(argc, argv);
     tovik::qt::QtHost host("Rotela", tovik::resources::rotelaStrings());
 

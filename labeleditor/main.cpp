@@ -4,10 +4,19 @@
 #include <QFile>
 
 #include "labeleditor/ui/qt_sleevon_program.h"
+#include "platform/command_line.h"
 #include "platform/qt/qt_host.h"
 #include "resources/strings.h"
 
+namespace {
+constexpr const char* kUsage =
+    "usage: sleevon LABEL.slv\n"
+    "       sleevon --help | --version\n"
+    "Sleevon, the MiniDisc label editor: prints case and disc labels from a label file.\n";
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (auto code = tovik::answerHelpOrVersion(argc, argv, "sleevon", kUsage)) return *code;
     QApplication app(argc, argv);
     tovik::qt::QtHost host("Sleevon", tovik::resources::sleevonStrings());
 

@@ -6,6 +6,7 @@
 #include "controller/link/md_commands.h"
 #include "controller/link/md_status.h"
 #include "controller/link/status_report.h"
+#include "platform/command_line.h"
 #include "resources/strings.h"
 #include "tools/mdctl/disc_names.h"
 
@@ -200,22 +201,56 @@ std::vector<Subcommand> subcommands(Environment& env) {
 }
 
 void printUsage(const std::vector<Subcommand>& table, std::ostream& out) {
-    out << "usage:\n";
+    out << "usage: mdctl COMMAND [ARGUMENTS]   (mdctl COMMAND --help: that command's usage)\n";
     for (const Subcommand& s : table) out << "  mdctl " << s.usage << '\n';
+    out << "  mdctl --help | --version\n"
+           "The deck of the TOVIK card, through vtovikmd. Exit status: 0 done, 1 wrong arguments,\n"
+           "2 no driver, 3 no card or the unit not accessible, 4 time-out or a failed name read,\n"
+           "5 the unit refused the command (names and label: no disc), 6 the label file not written.\n";
 }
+
+namespace {
+
+const Subcommand* find(const std::vector<Subcommand>& table, const std::string& name) {
+    for (const Subcommand& s : table)
+        if (s.name == name) return &s;
+    return nullptr;
+}
+
+int unknownCommand(const std::vector<Subcommand>& table, const std::string& name, std::ostream& err) {
+    err << "mdctl: unknown command '" << name << "'\n";
+    printUsage(table, err);
+    return EXIT_USAGE;
+}
+
+}  // namespace
 
 int dispatch(const std::vector<Subcommand>& table, const Args& argv, std::istream& in,
              std::ostream& out, std::ostream& err) {
-    if (argv.empty() || argv[0] == "--help" || argv[0] == "-h" || argv[0] == "help") {
-        printUsage(table, argv.empty() ? err : out);
-        return argv.empty() ? EXIT_USAGE : EXIT_OK;
+    if (argv.empty()) {
+        printUsage(table, err);
+        return EXIT_USAGE;
     }
-    for (const Subcommand& s : table) {
-        if (s.name == argv[0]) return s.run(Args(argv.begin() + 1, argv.end()), in, out, err);
+    if (argv[0] == "--version") {
+        out << versionLine("mdctl") << '\n';
+        return EXIT_OK;
     }
-    err << "mdctl: unknown command '" << argv[0] << "'\n";
-    printUsage(table, err);
-    return EXIT_USAGE;
+    // "mdctl --help" and "mdctl help" list every command; "mdctl help COMMAND" and
+    // "mdctl COMMAND --help" show one.
+    const bool helpCommand = isHelpWord(argv[0]) || argv[0] == "help";
+    if (helpCommand && argv.size() < 2) {
+        printUsage(table, out);
+        return EXIT_OK;
+    }
+    const std::string& name = helpCommand ? argv[1] : argv[0];
+    const Subcommand* s = find(table, name);
+    if (!s) return unknownCommand(table, name, err);
+    const Args rest(argv.begin() + 1, argv.end());
+    if (helpCommand || asksForHelp(rest)) {
+        out << "usage: mdctl " << s->usage << '\n';
+        return EXIT_OK;
+    }
+    return s->run(rest, in, out, err);
 }
 
 }  // namespace tovik::mdctl

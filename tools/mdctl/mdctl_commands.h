@@ -28,6 +28,7 @@ std::vector<Subcommand> subcommands(Environment& env);
 void printUsage(const std::vector<Subcommand>& table, std::ostream& out);
 
 // Runs argv[1..] through the table; unknown or missing subcommands print the usage, exit 1.
+// "--help" anywhere after a subcommand prints that subcommand's usage and exits 0.
 int dispatch(const std::vector<Subcommand>& table, const Args& argv, std::istream& in,
              std::ostream& out, std::ostream& err);
 

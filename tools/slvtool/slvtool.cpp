@@ -10,6 +10,7 @@
 #include "labeleditor/document/label_file.h"
 #include "labeleditor/document/short_label_writer.h"
 #include "platform/codepage.h"
+#include "platform/command_line.h"
 #include "platform/json.h"
 #include "resources/strings.h"
 
@@ -20,9 +21,16 @@ namespace {
 using label::LabelFileContent;
 using label::LogFont;
 
-constexpr const char* kUsage =
-    "usage: slvtool dump FILE [--json] [--japanese | --no-japanese]\n"
-    "       slvtool make OUT --title TEXT [--track NAME]... [--japanese | --no-japanese]\n";
+constexpr const char* kDumpUsage = "slvtool dump FILE [--json] [--japanese | --no-japanese]";
+constexpr const char* kMakeUsage = "slvtool make OUT --title TEXT [--track NAME]... [--japanese | --no-japanese]";
+const std::string kUsage = std::string("usage: ") + kDumpUsage + "\n       " + kMakeUsage + "\n";
+const std::string kHelp =
+    kUsage +
+    "       slvtool --help | --version\n"
+    "Label files for the label editor: dump shows one (as JSON with --json); make writes one in\n"
+    "the controller's short layout. Texts are UTF-8 here and in the system's ANSI code page in the\n"
+    "file (--japanese: CP932, --no-japanese: Windows-1252). Exit status: 0 done, 1 the file could\n"
+    "not be read or written, 2 wrong arguments.\n";
 
 std::string systemText(unsigned id) {
     return StringTable(resources::sleevonStrings(), systemLanguage()).text(id);
@@ -181,9 +189,15 @@ int make(const Options& o, std::ostream& err) {
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (auto code = answerHelpOrVersion(args, "slvtool", kHelp, out)) return *code;
     if (args.empty() || (args[0] != "dump" && args[0] != "make")) {
+        if (!args.empty()) err << "slvtool: unknown command '" << args[0] << "'\n";
         err << kUsage;
         return 2;
+    }
+    if (asksForHelp(std::vector<std::string>(args.begin() + 1, args.end()))) {
+        out << "usage: " << (args[0] == "dump" ? kDumpUsage : kMakeUsage) << '\n';
+        return 0;
     }
     auto options = parse(args, err);
     if (!options) return 2;

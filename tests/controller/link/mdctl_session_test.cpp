@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cardsim/in_process_driver.h"
+#include "platform/command_line.h"
 #include "platform/fake/fake_host.h"
 #include "resources/strings.h"
 #include "tools/mdctl/mdctl_commands.h"
@@ -99,6 +100,26 @@ TEST_F(MdctlTest, BadArgumentsPrintUsage) {
         EXPECT_NE(err.str().find("usage"), std::string::npos);
     }
     EXPECT_EQ(driver.openDevices(), 0u);
+}
+
+TEST_F(MdctlTest, HelpShowsOneCommandOrAllOnStandardOutput) {
+    // A help word anywhere before "--" asks for the command's usage; the command does not run.
+    for (const Args& args : {Args{"send", "--help"}, Args{"send", "play", "-h"}, Args{"help", "send"}}) {
+        EXPECT_EQ(run(args), EXIT_OK) << args[1];
+        EXPECT_EQ(out.str().rfind("usage: mdctl send [--json] COMMAND", 0), 0u) << out.str();
+        EXPECT_EQ(err.str(), "");
+    }
+    EXPECT_EQ(driver.openDevices(), 0u);
+    EXPECT_EQ(run({"encode-name", "--", "--help"}), EXIT_OK) << "after -- it is the text";
+    EXPECT_EQ(out.str(), "--help\n");
+
+    ASSERT_EQ(run({"--help"}), EXIT_OK);
+    EXPECT_NE(out.str().find("\n  mdctl names [--json]"), std::string::npos);
+    EXPECT_NE(out.str().find("Exit status"), std::string::npos);
+    EXPECT_EQ(run({"help", "warp"}), EXIT_USAGE);
+    EXPECT_NE(err.str().find("unknown command 'warp'"), std::string::npos);
+    ASSERT_EQ(run({"--version"}), EXIT_OK);
+    EXPECT_EQ(out.str(), "mdctl (TOVIK desktop suite) " + std::string(suiteVersion()) + "\n");
 }
 
 TEST_F(MdctlTest, DecodeCarriesTheRowThroughModeSix) {

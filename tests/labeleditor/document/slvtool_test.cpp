@@ -71,6 +71,18 @@ TEST(Slvtool, DumpShowsEveryFontFieldAndEscapesTexts) {
         << dumped.out;
 }
 
+TEST(Slvtool, HelpOfOneCommandOrAllOnStandardOutput) {
+    ToolRun help = slvtool({"make", "x.slv", "--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out, "usage: slvtool make OUT --title TEXT [--track NAME]... [--japanese | --no-japanese]\n");
+    EXPECT_FALSE(std::filesystem::exists("x.slv")) << "help does not make the file";
+    help = slvtool({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out.rfind("usage: slvtool dump FILE", 0), 0u);
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+}
+
 TEST(Slvtool, FailuresSayWhyAndExitNonZero) {
     ::setenv("TOVIK_LANG", "en", 1);  // the messages come from the English table
     test::TempFolder folder;
@@ -89,6 +101,7 @@ TEST(Slvtool, FailuresSayWhyAndExitNonZero) {
     EXPECT_FALSE(std::filesystem::exists(out));
 
     EXPECT_EQ(slvtool({}).code, 2);
+    EXPECT_EQ(slvtool({"print", file}).err.rfind("slvtool: unknown command 'print'\nusage: slvtool dump", 0), 0u);
     EXPECT_EQ(slvtool({"make", out}).code, 2);
     EXPECT_EQ(slvtool({"make", out, "--title"}).code, 2);
     EXPECT_EQ(slvtool({"dump", file, "--bogus"}).code, 2);
