@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#ifdef TOVIK_SYSTEMD_NOTIFY
+#include <systemd/sd-daemon.h>
+#endif
+
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -108,5 +112,8 @@ int main(int argc, char** argv) {
     quitOnSignals(app);
     std::printf("vtovikmd: serving the card on %s\n", name.c_str());
     std::fflush(stdout);
+#ifdef TOVIK_SYSTEMD_NOTIFY
+    sd_notify(0, "READY=1");  // a systemd service is started once it listens; elsewhere nothing
+#endif
     return app.exec();
 }

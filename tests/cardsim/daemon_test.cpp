@@ -5,6 +5,9 @@
 #include <QFile>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "cardsim/daemon_driver.h"
@@ -53,6 +56,32 @@ TEST_F(DaemonTest, SecondDaemonOnTheSameSocketRefusesToStart) {
     EXPECT_NE(second.exitCode(), 0);
     EXPECT_NE(second.readAllStandardError().indexOf("already serves"), -1);
     EXPECT_EQ(daemon.state(), QProcess::Running);
+}
+
+TEST_F(DaemonTest, TellsItsServiceManagerItIsReadyOnlyOnceItListens) {
+#ifndef TOVIK_SYSTEMD_NOTIFY
+    GTEST_SKIP() << "vtovikmd is built without libsystemd";
+#else
+    // The service manager's notification socket, as systemd hands it to a Type=notify unit.
+    const std::string notifyPath = dir.filePath("notify").toStdString();
+    const int notify = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    notifyPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(notify, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    QProcessEnvironment e = env();
+    e.insert("NOTIFY_SOCKET", QString::fromStdString(notifyPath));
+    daemon.setProcessEnvironment(e);
+    daemon.start(VTOVIKMD_PATH, {"--disc", TOVIK_DISC_DIR "/english-album.json"});
+
+    pollfd ready{notify, POLLIN, 0};
+    ASSERT_EQ(::poll(&ready, 1, 5000), 1) << "no word from vtovikmd";
+    char message[64];
+    const ssize_t n = ::recv(notify, message, sizeof message, 0);
+    ::close(notify);
+    EXPECT_EQ(std::string(message, n > 0 ? static_cast<std::size_t>(n) : 0), "READY=1");
+    EXPECT_NE(driver->open(kDevicePath), nullptr) << "ready means a program finds the card";
+#endif
 }
 
 TEST_F(DaemonTest, RequestsRoundTripWithAreasFilled) {
