@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libasound2-dev libxcb1-dev
-          scdoc bash-completion
+          scdoc bash-completion libsystemd-dev desktop-file-utils shared-mime-info
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core poppler-utils xvfb xauth
           fonts-dejavu-extra qt6-translations-l10n)
 
