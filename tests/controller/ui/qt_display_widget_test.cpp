@@ -16,17 +16,10 @@
 #include "controller/ui/qt_name_popup.h"
 #include "platform/fake/fake_host.h"
 #include "resources/strings.h"
+#include "tests/controller/ui/recording_display_view.h"
 
 namespace tovik::ui {
 namespace {
-
-struct ParentWindow : MessageTarget {
-    std::vector<Msg> received;
-    LResult onMessage(Msg msg, WParam, LParam) override {
-        received.push_back(msg);
-        return 0;
-    }
-};
 
 // A skin of plain images: the lit panel navy, the dark one black, every lamp green.
 class PlainSkin {
@@ -73,7 +66,7 @@ protected:
     QImage picture() { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     fake::FakeHost host{resources::rotelaStrings()};
-    ParentWindow parent;
+    test::ParentWindow parent;
     Handle parentWindow = host.createWindow(parent);
     DisplayPanel display{host, parentWindow};
     PlainSkin skin;

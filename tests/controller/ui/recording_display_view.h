@@ -13,6 +13,15 @@
 
 namespace tovik::test {
 
+// The display's parent: what the display posts to it.
+struct ParentWindow : MessageTarget {
+    std::vector<Msg> received;
+    LResult onMessage(Msg msg, WParam, LParam) override {
+        received.push_back(msg);
+        return 0;
+    }
+};
+
 class RecordingDisplayView : public ui::DisplayView {
 public:
     RecordingDisplayView() { addRotelaBitmaps(canvas); }
