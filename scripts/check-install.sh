@@ -3,7 +3,7 @@
 # place under the configured prefix: programs, manual pages, desktop entries (which must
 # validate), the label file's MIME type, icons, Traymote's autostart entry, vtovikmd's user
 # unit, bash completion, the disc images and the documentation.
-# CTest runs it (test "installed_tree"); ICON_SIZES once the build draws the programs' icons:
+# CTest runs it (test "installed_tree") with the icon sizes the hicolor theme must hold:
 #   scripts/check-install.sh BUILD_DIR [ICON_SIZES...]
 set -uo pipefail
 build=$(cd "$1" && pwd)
@@ -46,6 +46,7 @@ for size in "${icon_sizes[@]}"; do
     for program in rotela sleevon traymote; do
         expected+=("share/icons/hicolor/${size}x$size/apps/$program.png")
     done
+    expected+=("share/icons/hicolor/${size}x$size/mimetypes/application-x-sleevon-label.png")
 done
 for file in "${expected[@]}"; do
     [ -f "$root/$file" ] || fail "not installed: $prefix/$file"

@@ -34,6 +34,13 @@ std::span<const ButtonImages> rotelaButtons();
 // track list's mark, the captions and the program icon.
 const std::vector<Image>& rotelaImages();
 
+// The icons the desktop shows for the suite, at every size of the hicolor theme: "apps/rotela",
+// "apps/sleevon", "apps/traymote" and "mimetypes/application-x-sleevon-label" (the label file).
+// The same name comes once per size; they are installed, not compiled in.
+std::span<const int> iconThemeSizes();
+const std::vector<Image>& iconImages();
+std::span<const ButtonImages> iconButtons();  // none
+
 // The states of a row, one by one ("U D X" -> U, D, X).
 std::vector<std::string_view> statesOf(const ButtonImages& button);
 

@@ -3,12 +3,15 @@
 //   skingen --program rotela --out DIR      every image as DIR/NAME.png and DIR/NAME@2x.png,
 //                                           and DIR/skin.qrc listing them under ":/skin"
 //   skingen --program rotela --sheet FILE   a contact sheet of every image at 1x and 2x
+//   skingen --program icons --theme DIR     the desktop's icons as DIR/hicolor/SIZExSIZE/NAME.png
 //
 // The build runs the first form and compiles the images into the program; sizes come from the
 // program's catalog, so an image the catalog names and the program's drawing file does not
 // draw stops the build.
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -75,6 +78,21 @@ int writeSkin(const Program& program, const QString& folder) {
     if (!saveAtomically(folder + "/skin.qrc", qrc.toUtf8())) {
         std::fprintf(stderr, "skingen: cannot write %s/skin.qrc\n", qPrintable(folder));
         return 1;
+    }
+    return 0;
+}
+
+// An icon theme's tree: each image at its own size under hicolor/WxH/, its name giving the
+// context folder ("apps/rotela" -> hicolor/48x48/apps/rotela.png).
+int writeIconTheme(const Program& program, const QString& folder) {
+    for (const auto& image : program.images()) {
+        auto drawn = render(program, image, 1);
+        const QString size = QString("%1x%2").arg(image.size.cx).arg(image.size.cy);
+        const QString file = folder + "/hicolor/" + size + '/' + QString::fromStdString(image.name) + ".png";
+        if (!drawn || !QDir().mkpath(QFileInfo(file).path()) || !drawn->save(file, "PNG")) {
+            std::fprintf(stderr, "skingen: cannot draw %s\n", qPrintable(file));
+            return 1;
+        }
     }
     return 0;
 }
@@ -174,19 +192,21 @@ void checkFaces() {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
-    std::string program, out, sheet;
+    std::string program, out, sheet, theme;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string option = argv[i];
         if (option == "--program") program = argv[i + 1];
         else if (option == "--out") out = argv[i + 1];
         else if (option == "--sheet") sheet = argv[i + 1];
+        else if (option == "--theme") theme = argv[i + 1];
     }
     const auto* found = tovik::skingen::findProgram(program);
-    if (!found || (out.empty() == sheet.empty())) {
-        std::fprintf(stderr, "usage: skingen --program NAME (--out FOLDER | --sheet FILE.png)\n");
+    if (!found || !out.empty() + !sheet.empty() + !theme.empty() != 1) {
+        std::fprintf(stderr, "usage: skingen --program NAME (--out FOLDER | --sheet FILE.png | --theme FOLDER)\n");
         return 2;
     }
     tovik::skingen::checkFaces();
     if (!out.empty()) return tovik::skingen::writeSkin(*found, QString::fromStdString(out));
+    if (!theme.empty()) return tovik::skingen::writeIconTheme(*found, QString::fromStdString(theme));
     return tovik::skingen::writeSheet(*found, QString::fromStdString(sheet));
 }

@@ -7,6 +7,7 @@
 
 #include "resources/skin/skin_catalog.h"
 #include "tools/skingen/art.h"
+#include "tools/skingen/icons_art.h"
 #include "tools/skingen/rotela_art.h"
 
 namespace tovik::skingen {
@@ -20,6 +21,7 @@ struct Program {
 
 inline constexpr Program kPrograms[] = {
     {"rotela", skin::rotelaImages, skin::rotelaButtons, paintRotela},
+    {"icons", skin::iconImages, skin::iconButtons, paintIcon},  // the desktop's, see --theme
 };
 
 }  // namespace tovik::skingen
