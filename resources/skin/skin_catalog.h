@@ -33,6 +33,9 @@ std::span<const ButtonImages> rotelaButtons();
 // Every image of Rotela: the buttons' images, the panel and display bitmaps, the lamps, the
 // track list's mark, the captions and the program icon.
 const std::vector<Image>& rotelaImages();
+// Traymote's icon pictures: card ready and card not ready.
+const std::vector<Image>& traymoteImages();
+std::span<const ButtonImages> traymoteButtons();  // none
 
 // The icons the desktop shows for the suite, at every size of the hicolor theme: "apps/rotela",
 // "apps/sleevon", "apps/traymote" and "mimetypes/application-x-sleevon-label" (the label file).

@@ -9,4 +9,8 @@ namespace rotela {
 void registerSkin();
 }
 
+namespace traymote {
+void registerSkin();
+}
+
 }  // namespace tovik::skin

@@ -1,4 +1,5 @@
-// The launcher's desktop on Qt (offscreen): a picked menu item reaches the owner window.
+// The launcher's desktop on Qt (offscreen): its pictures come from the skin, and a picked menu
+// item reaches the owner window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 
 #include "launcher/launcher_ids.h"
 #include "launcher/qt/qt_tray_desktop.h"
+#include "launcher/qt/tray_images.h"
 #include "platform/qt/qt_host.h"
 
 namespace tovik::launcher {
@@ -32,6 +34,14 @@ void whenPopup(std::function<void(QWidget*)> fn) {
         fn(popup);
     });
     poll->start(10);
+}
+
+TEST(QtTrayDesktop, BothPicturesComeFromTheSkinAtBothSizes) {
+    for (unsigned id : {IDI_CARD_READY, IDI_CARD_NOT_READY}) {
+        const QList<QSize> sizes = trayImage(id).availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32))) << id;
+    }
+    EXPECT_NE(trayImage(IDI_CARD_READY).pixmap(32).toImage(), trayImage(IDI_CARD_NOT_READY).pixmap(32).toImage());
 }
 
 TEST(QtTrayDesktop, PickedMenuItemIsPostedToTheOwner) {

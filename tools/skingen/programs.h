@@ -9,6 +9,7 @@
 #include "tools/skingen/art.h"
 #include "tools/skingen/icons_art.h"
 #include "tools/skingen/rotela_art.h"
+#include "tools/skingen/traymote_art.h"
 
 namespace tovik::skingen {
 
@@ -22,6 +23,7 @@ struct Program {
 inline constexpr Program kPrograms[] = {
     {"rotela", skin::rotelaImages, skin::rotelaButtons, paintRotela},
     {"icons", skin::iconImages, skin::iconButtons, paintIcon},  // the desktop's, see --theme
+    {"traymote", skin::traymoteImages, skin::traymoteButtons, paintTraymote},
 };
 
 }  // namespace tovik::skingen
