@@ -52,6 +52,9 @@ public:
     // Runs the About box modally (timers and posted messages keep flowing). `place` gets the
     // box's size and answers where its top-left corner goes. Returns the dialog's result.
     virtual int runAboutBox(const AboutTexts& texts, const std::function<Point(Size)>& place) = 0;
+
+    // Ends the menu or About box still showing: their owner is going away.
+    virtual void closeOwnedWindows() = 0;
 };
 
 }  // namespace tovik::launcher

@@ -158,6 +158,8 @@ void TrayLauncher::showAbout() {
 
 void TrayLauncher::destroy() {
     if (window_ == kNoWindow) return;
+    // A close from outside (a signal, the session's end) may come while the About box shows.
+    desktop_.closeOwnedWindows();
     card_.close(window_);
     if (iconShown_) desktop_.removeIcon(kTrayIconId);
     iconShown_ = false;

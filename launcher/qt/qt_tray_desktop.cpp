@@ -64,7 +64,9 @@ bool QtTrayDesktop::trackPopupMenu(Handle owner, const std::vector<MenuItem>& it
             menu.addAction(QString::fromStdString(item.text))->setData(item.command);
         }
     }
-    if (QAction* picked = menu.exec(QPoint(at.x, at.y)))
+    menu_ = &menu;
+    QAction* picked = menu.exec(QPoint(at.x, at.y));
+    if (picked)
         windows_.post(owner, WM_COMMAND, picked->data().toUInt(), 0);
     return true;
 }
@@ -74,8 +76,14 @@ int QtTrayDesktop::runAboutBox(const AboutTexts& texts, const std::function<Poin
     dialog.adjustSize();
     const Point at = place({dialog.width(), dialog.height()});
     dialog.move(at.x, at.y);
+    about_ = &dialog;
     dialog.exec();
     return IDOK;  // OK and Cancel both end the box with 1
+}
+
+void QtTrayDesktop::closeOwnedWindows() {
+    if (menu_) menu_->close();
+    if (about_) about_->close();
 }
 
 }  // namespace tovik::launcher

@@ -81,9 +81,11 @@ struct FakeTrayDesktop : TrayDesktop {
         if (whileAboutOpen) whileAboutOpen();
         return IDOK;
     }
+    void closeOwnedWindows() override { ++closedOwned; }
     unsigned image() const { return images.empty() ? 0 : images.back(); }
 
     bool hasTray = true, shown = false;
+    int closedOwned = 0;
     std::vector<unsigned> images;
     std::vector<std::vector<MenuItem>> menus;
     Point cursor{100, 100}, aboutAt;
@@ -231,12 +233,15 @@ TEST(TraymoteFailures, EndSilentlyAndLeaveNothingBehind) {
     }
 }
 
-TEST_F(Traymote, CloseShutsDownInTheDriversOrder) {
+TEST_F(Traymote, CloseFromOutsideWhileTheAboutBoxShowsShutsDownInTheDriversOrder) {
     Handle window = kNoWindow;
-    host.at(3000, [&] {
+    host.at(3000, [&] { host.post(launcher.window(), WM_COMMAND, ID_ABOUT, 0); });
+    desktop.whileAboutOpen = [&] {
         window = launcher.window();
-        host.post(window, WM_COMMAND, ID_CLOSE, 0);
-    });
+        launcher.requestClose();  // a signal, the session's end
+        host.runUntilIdle();
+        EXPECT_EQ(desktop.closedOwned, 1) << "the About box goes with its owner";
+    };
     EXPECT_EQ(launcher.run(), 0);
     ASSERT_GE(driver.calls.size(), 3u);
     EXPECT_EQ(driver.calls.front().first, card::MDIO_ATTACH_BLOCK);
