@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "labeleditor/document/sleevon_doc.h"
+#include "labeleditor/document/stored_settings.h"
 
 namespace tovik::label {
 

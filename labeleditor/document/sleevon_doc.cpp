@@ -4,15 +4,9 @@
 
 #include "labeleditor/document/archive.h"
 #include "labeleditor/document/file_io.h"
+#include "labeleditor/document/stored_settings.h"
 
 namespace tovik::label {
-
-namespace {
-
-constexpr const char* kPrintSection = "Print";
-constexpr std::int32_t kDefaultFontHeight = -15;
-
-}  // namespace
 
 std::int32_t mulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
     if (c == 0) return -1;
@@ -27,13 +21,13 @@ std::int32_t mulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
 }
 
 CSleevonDoc::CSleevonDoc(Host& host, DocumentUi& ui) : host_(host), ui_(ui) {
-    m_nPrintH = host_.profile().getInt(kPrintSection, "H", 0);
-    m_nPrintV = host_.profile().getInt(kPrintSection, "V", 0);
+    PrintOffsets offsets = loadPrintOffsets(host_.profile());
+    m_nPrintH = offsets.h;
+    m_nPrintV = offsets.v;
 }
 
 CSleevonDoc::~CSleevonDoc() {
-    host_.profile().setInt(kPrintSection, "H", m_nPrintH);
-    host_.profile().setInt(kPrintSection, "V", m_nPrintV);
+    savePrintOffsets(host_.profile(), {m_nPrintH, m_nPrintV});
 }
 
 // --- document life ---
@@ -65,16 +59,8 @@ bool CSleevonDoc::OnOpenDocument(const std::filesystem::path& path) {
     }
 
     // Everything is read: only now does the document change.
-    if (file.isShortLayout()) {
-        LoadDefaultFonts();
-    } else {
-        // The rest of the editor indexes exactly three font types: extra records are dropped,
-        // missing ones take the stored default of their type.
-        file.fonts.resize(std::min<std::size_t>(file.fonts.size(), kFontTypeCount));
-        for (auto t = static_cast<int>(file.fonts.size()); t < kFontTypeCount; ++t)
-            file.fonts.push_back(storedDefault(t).value_or(builtInDefaultFont()));
-        m_arrFont = std::move(file.fonts);
-    }
+    // A short layout takes the stored default fonts (LoadDefaultFonts).
+    m_arrFont = fontsOfLabel(file, host_.profile(), ui_.defaultGuiFont());
     m_strMDTitle = std::move(file.mdTitle);
     m_strPrintTitle = std::move(file.printTitle);
     m_listMDTrackName = std::move(file.mdTracks);
@@ -119,17 +105,9 @@ bool CSleevonDoc::onFileSaveAs() {
 
 // --- fonts ---
 
-LogFont CSleevonDoc::builtInDefaultFont() const {
-    LogFont font = ui_.defaultGuiFont();
-    font.height = kDefaultFontHeight;
-    return font;
-}
+LogFont CSleevonDoc::builtInDefaultFont() const { return label::builtInDefaultFont(ui_.defaultGuiFont()); }
 
-std::optional<LogFont> CSleevonDoc::storedDefault(int type) const {
-    auto stored = host_.profile().getBinary(kDefaultFontSection, defaultFontKey(type));
-    if (!stored || stored->size() != kLogFontSize) return std::nullopt;
-    return LogFont::fromBytes(std::span<const std::uint8_t, kLogFontSize>(stored->data(), kLogFontSize));
-}
+std::optional<LogFont> CSleevonDoc::storedDefault(int type) const { return storedDefaultFont(host_.profile(), type); }
 
 bool CSleevonDoc::storedDefaultExists(int type) const {
     return host_.profile().getBinary(kDefaultFontSection, defaultFontKey(type)).has_value();
@@ -150,10 +128,7 @@ void CSleevonDoc::CreateFonts(FontDevice& device, DeviceFonts& fonts, int type) 
         auto index = static_cast<std::size_t>(i);
         fonts[index].reset();
         if (index >= m_arrFont.size()) continue;
-        LogFont scaled = m_arrFont[index];
-        std::int64_t perInch = std::clamp<std::int64_t>(std::int64_t{device.logPixelsY()} * 254, INT32_MIN, INT32_MAX);
-        scaled.height = negateHeight(mulDiv(negateHeight(scaled.height), static_cast<std::int32_t>(perInch), 10000));
-        fonts[index] = device.createFont(scaled);
+        fonts[index] = device.createFont(scaledForDevice(m_arrFont[index], device.logPixelsY()));
     }
 }
 

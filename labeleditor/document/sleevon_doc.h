@@ -114,10 +114,6 @@ private:
     struct CommandEntry;
     static const CommandEntry* findCommand(unsigned id);
 
-    // Where a type's default font is stored: section "DefaultFont", value "Type_<type>".
-    static constexpr const char* kDefaultFontSection = "DefaultFont";
-    static std::string defaultFontKey(int type) { return formatText("Type_%d", type); }
-
     LogFont builtInDefaultFont() const;
     // The stored default of a type, when the profile holds exactly 60 bytes for it.
     std::optional<LogFont> storedDefault(int type) const;
