@@ -39,9 +39,13 @@ void installFaceSubstitutions() {
             {"MS \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",
              {"IPAGothic"}},  // the same with the letters M and S as stored by Rotela's display
             {"MS PGothic", {"IPAPGothic"}},
+            {"\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",
+             {"IPAPGothic"}},  // MS PGothic
+            {"MS UI Gothic", {"IPAPGothic"}},
             {"MS Mincho", {"IPAMincho"}},
             {"\xEF\xBC\xAD\xEF\xBC\xB3 \xE6\x98\x8E\xE6\x9C\x9D", {"IPAMincho"}},  // MS Mincho
             {"MS PMincho", {"IPAPMincho"}},
+            {"\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE6\x98\x8E\xE6\x9C\x9D", {"IPAPMincho"}},  // MS PMincho
         };
         for (const auto& [face, installed] : faces) {
             QFont::insertSubstitutions(QString::fromUtf8(face), installed);
@@ -137,6 +141,10 @@ const SkinImages& programSkin() {
 QFont toQFont(const FontSpec& spec) {
     installFaceSubstitutions();
     QFont font = spec.face.empty() ? QGuiApplication::font() : QFont(QString::fromStdString(spec.face));
+    // A Japanese font whose face this machine lacks takes the Japanese gothic face for kana and
+    // Latin alike, as a Japanese desktop would, rather than whatever face has the glyphs.
+    constexpr std::uint8_t kShiftJisCharSet = 128;
+    if (spec.charSet == kShiftJisCharSet) font.setFamilies(font.families() << QStringLiteral("IPAGothic"));
     font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight == 0 ? 400 : spec.weight, 1, 1000)));
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);
