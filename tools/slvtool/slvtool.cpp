@@ -13,6 +13,7 @@
 #include "platform/command_line.h"
 #include "platform/json.h"
 #include "resources/strings.h"
+#include "tools/slvtool/slvtool_print.h"
 
 namespace tovik::slvtool {
 
@@ -23,14 +24,19 @@ using label::LogFont;
 
 constexpr const char* kDumpUsage = "slvtool dump FILE [--json] [--japanese | --no-japanese]";
 constexpr const char* kMakeUsage = "slvtool make OUT --title TEXT [--track NAME]... [--japanese | --no-japanese]";
-const std::string kUsage = std::string("usage: ") + kDumpUsage + "\n       " + kMakeUsage + "\n";
+constexpr const char* kPrintUsage = "slvtool print FILE --pdf OUT [--offset H V] [--japanese | --no-japanese]";
+const std::string kUsage =
+    std::string("usage: ") + kDumpUsage + "\n       " + kMakeUsage + "\n       " + kPrintUsage + "\n";
 const std::string kHelp =
     kUsage +
     "       slvtool --help | --version\n"
     "Label files for the label editor: dump shows one (as JSON with --json); make writes one in\n"
-    "the controller's short layout. Texts are UTF-8 here and in the system's ANSI code page in the\n"
-    "file (--japanese: CP932, --no-japanese: Windows-1252). Exit status: 0 done, 1 the file could\n"
-    "not be read or written, 2 wrong arguments.\n";
+    "the controller's short layout; print writes the page the label editor prints as a PDF at\n"
+    "true size (landscape A4, four label sets) with the label's fonts, moved by H and V tenths of\n"
+    "a millimetre (-100 to 100; without --offset the offsets the label editor keeps). Texts are\n"
+    "UTF-8 here and in the system's ANSI code page in the file (--japanese: CP932,\n"
+    "--no-japanese: Windows-1252). Exit status: 0 done, 1 the file could not be read or written,\n"
+    "2 wrong arguments.\n";
 
 std::string systemText(unsigned id) {
     return StringTable(resources::sleevonStrings(), systemLanguage()).text(id);
@@ -96,7 +102,22 @@ struct Options {
     std::optional<Language> language;
     std::optional<std::string> title;
     std::vector<std::string> tracks;
+    std::optional<std::string> pdf;
+    std::optional<label::PrintOffsets> offsets;
 };
+
+// The print offsets the editor's dialog can set: −10.0 mm to +10.0 mm in 0.1 mm.
+std::optional<int> offsetValue(const std::string& text) {
+    std::size_t used = 0;
+    int value = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (used != text.size() || value < -100 || value > 100) return std::nullopt;
+    return value;
+}
 
 // nullopt (after a message) for an unknown option or a missing value.
 std::optional<Options> parse(const std::vector<std::string>& args, std::ostream& err) {
@@ -113,13 +134,24 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::ostream&
             o.language = Language::Japanese;
         } else if (a == "--no-japanese") {
             o.language = Language::English;
-        } else if (a == "--title" || a == "--track") {
+        } else if (a == "--offset") {
+            const std::string* h = value();
+            const std::string* v = h ? value() : nullptr;
+            auto hv = h ? offsetValue(*h) : std::nullopt;
+            auto vv = v ? offsetValue(*v) : std::nullopt;
+            if (!hv || !vv) {
+                err << "slvtool: --offset needs H and V, whole numbers of 0.1 mm from -100 to 100\n" << kUsage;
+                return std::nullopt;
+            }
+            o.offsets = label::PrintOffsets{*hv, *vv};
+        } else if (a == "--title" || a == "--track" || a == "--pdf") {
             const std::string* v = value();
             if (!v) {
                 err << "slvtool: " << a << " needs a value\n" << kUsage;
                 return std::nullopt;
             }
             if (a == "--title") o.title = *v;
+            else if (a == "--pdf") o.pdf = *v;
             else o.tracks.push_back(*v);
         } else if (a.size() > 1 && a[0] == '-') {
             err << "slvtool: unknown option " << a << "\n" << kUsage;
@@ -131,33 +163,48 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::ostream&
     return o;
 }
 
-int dump(const Options& o, std::ostream& out, std::ostream& err) {
-    if (o.positional.size() != 1 || o.title || !o.tracks.empty()) {
-        err << kUsage;
-        return 2;
-    }
-    CodePage cp = CodePage::forLanguage(o.language.value_or(systemLanguage()));
-    const std::string& file = o.positional[0];
+// The label file named on the command line; nullopt after the system's message.
+std::optional<LabelFileContent> readLabel(const std::string& file, const CodePage& cp, std::ostream& err) {
     std::string why;
     auto bytes = label::readFileBytes(file, &why);
     if (!bytes) {
         err << file << ": " << systemText(label::IDS_FAILED_TO_OPEN) << " (" << why << ")\n";
-        return 1;
+        return std::nullopt;
     }
-    LabelFileContent content;
     try {
-        content = label::decodeLabelFile(*bytes, cp);
+        return label::decodeLabelFile(*bytes, cp);
     } catch (const label::ArchiveError&) {
         err << file << ": " << systemText(label::IDS_BAD_FILE_FORMAT) << "\n";
-        return 1;
+        return std::nullopt;
     }
-    if (o.json) printJson(content, cp, out);
-    else printText(content, cp, out);
+}
+
+int dump(const Options& o, std::ostream& out, std::ostream& err) {
+    if (o.positional.size() != 1 || o.title || !o.tracks.empty() || o.pdf || o.offsets) {
+        err << kUsage;
+        return 2;
+    }
+    CodePage cp = CodePage::forLanguage(o.language.value_or(systemLanguage()));
+    auto content = readLabel(o.positional[0], cp, err);
+    if (!content) return 1;
+    if (o.json) printJson(*content, cp, out);
+    else printText(*content, cp, out);
     return 0;
 }
 
+int print(const Options& o, std::ostream& err) {
+    if (o.positional.size() != 1 || !o.pdf || o.title || !o.tracks.empty() || o.json) {
+        err << kUsage;
+        return 2;
+    }
+    CodePage cp = CodePage::forLanguage(o.language.value_or(systemLanguage()));
+    auto content = readLabel(o.positional[0], cp, err);
+    if (!content) return 1;
+    return printLabel(*content, *o.pdf, o.offsets, cp, err);
+}
+
 int make(const Options& o, std::ostream& err) {
-    if (o.positional.size() != 1 || !o.title || o.json) {
+    if (o.positional.size() != 1 || !o.title || o.json || o.pdf || o.offsets) {
         err << kUsage;
         return 2;
     }
@@ -190,17 +237,18 @@ int make(const Options& o, std::ostream& err) {
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (auto code = answerHelpOrVersion(args, "slvtool", kHelp, out)) return *code;
-    if (args.empty() || (args[0] != "dump" && args[0] != "make")) {
+    if (args.empty() || (args[0] != "dump" && args[0] != "make" && args[0] != "print")) {
         if (!args.empty()) err << "slvtool: unknown command '" << args[0] << "'\n";
         err << kUsage;
         return 2;
     }
     if (asksForHelp(std::vector<std::string>(args.begin() + 1, args.end()))) {
-        out << "usage: " << (args[0] == "dump" ? kDumpUsage : kMakeUsage) << '\n';
+        out << "usage: " << (args[0] == "dump" ? kDumpUsage : args[0] == "make" ? kMakeUsage : kPrintUsage) << '\n';
         return 0;
     }
     auto options = parse(args, err);
     if (!options) return 2;
+    if (args[0] == "print") return print(*options, err);
     return args[0] == "dump" ? dump(*options, out, err) : make(*options, err);
 }
 

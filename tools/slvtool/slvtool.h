@@ -2,6 +2,7 @@
 // slvtool: label files for people who prepare labels by script.
 //   slvtool dump FILE [--json] [--japanese | --no-japanese]
 //   slvtool make OUT --title TEXT [--track NAME]... [--japanese | --no-japanese]
+//   slvtool print FILE --pdf OUT [--offset H V] [--japanese | --no-japanese]
 // Texts on the command line and in the output are UTF-8; in the file they are bytes in the ANSI
 // code page (the system's, unless forced).
 
