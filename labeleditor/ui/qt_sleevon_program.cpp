@@ -39,7 +39,12 @@ bool SleevonProgram::start(const std::vector<std::string>& args) { return app_.I
 void SleevonProgram::finish() { app_.ExitInstance(); }
 
 QPrinter& SleevonProgram::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Four label sets fit a landscape sheet; without a default printer Qt still prints to a
+        // PDF file, which starts in landscape too.
+        printer_->setPageOrientation(QPageLayout::Landscape);
+    }
     return *printer_;
 }
 
