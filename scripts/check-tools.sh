@@ -79,7 +79,7 @@ for command in $commands; do
     expect mdctl "$command" --help -- 0 out
     grep -q "^usage: mdctl $command" "$tmp/out" || fail "mdctl $command --help: $(cat "$tmp/out")"
 done
-for command in dump make; do
+for command in dump make print; do
     expect slvtool "$command" --help -- 0 out
     grep -q "^usage: slvtool $command" "$tmp/out" || fail "slvtool $command --help: $(cat "$tmp/out")"
 done
@@ -117,7 +117,7 @@ else
         complete_words slvtool ""
         complete_words slvtool dump x.slv --j
     ' _ "$completion" "$here/dist/bash-completion/tovik-tools" 2>&1)
-    for wanted in "mdctl na: names" "mdctl send --json pl: play" "slvtool : dump make" \
+    for wanted in "mdctl na: names" "mdctl send --json pl: play" "slvtool : dump make print" \
                   "slvtool dump x.slv --j: --japanese --json"; do
         grep -qxF "$wanted" <<<"$replies" || fail "completion: expected '$wanted', got: $replies"
     done

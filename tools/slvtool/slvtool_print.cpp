@@ -12,6 +12,7 @@
 
 #include "labeleditor/layout/label_drawing.h"
 #include "labeleditor/ui/qt_log_font.h"
+#include "labeleditor/ui/qt_sleevon_program.h"
 #include "labeleditor/ui/sleevon_view.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_profile.h"
@@ -45,6 +46,8 @@ std::string systemText(unsigned id) {
 int printLabel(const label::LabelFileContent& labelFile, const std::string& pdfPath,
                std::optional<label::PrintOffsets> offsets, const CodePage& codePage, std::ostream& err) {
     auto app = qtForPrinting();
+    // The default fonts start from the GUI font the editor has in this language.
+    if (app) label::SleevonProgram::applyLanguage(codePage.isJapanese() ? Language::Japanese : Language::English);
     qt::QtProfile profile("Sleevon");
     const label::PrintOffsets at = offsets.value_or(label::loadPrintOffsets(profile));
     const auto records =

@@ -101,7 +101,7 @@ TEST(Slvtool, FailuresSayWhyAndExitNonZero) {
     EXPECT_FALSE(std::filesystem::exists(out));
 
     EXPECT_EQ(slvtool({}).code, 2);
-    EXPECT_EQ(slvtool({"print", file}).err.rfind("slvtool: unknown command 'print'\nusage: slvtool dump", 0), 0u);
+    EXPECT_EQ(slvtool({"export", file}).err.rfind("slvtool: unknown command 'export'\nusage: slvtool dump", 0), 0u);
     EXPECT_EQ(slvtool({"make", out}).code, 2);
     EXPECT_EQ(slvtool({"make", out, "--title"}).code, 2);
     EXPECT_EQ(slvtool({"dump", file, "--bogus"}).code, 2);
