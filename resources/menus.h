@@ -47,6 +47,8 @@ struct Accelerator {
 
 // Sleevon's menus (128, 104, 105, 153, 154); nullptr for any other id.
 const MenuResource* sleevonMenu(unsigned id);
+// Rotela's editing popup 119; nullptr for any other id.
+const MenuResource* rotelaMenu(unsigned id);
 // Sleevon's accelerator table 128.
 std::span<const Accelerator> sleevonAccelerators();
 

@@ -39,6 +39,28 @@ void DiscNameReader::clear() {
     owner_.clearTrackName();
 }
 
+void DiscNameReader::forgetDiscName() {
+    model_.discName.clear();
+    model_.discNameKnown = false;
+    owner_.showDiscName("");
+}
+
+void DiscNameReader::forgetTrackName(int track) {
+    if (track < 1 || static_cast<std::size_t>(track) > model_.trackNames.size()) return;
+    model_.forgetTrack(track);
+    owner_.clearTrackName();
+    model_.shownTrack = 0;
+}
+
+void DiscNameReader::forgetTracks(bool discName) {
+    if (discName) {
+        clear();
+        return;
+    }
+    model_.clearTracks();
+    owner_.clearTrackName();
+}
+
 // ---------------------------------------------------------------- status side
 
 void DiscNameReader::areaAStatus(const MdStatus& status) {

@@ -95,6 +95,13 @@ public:
 
     // Drops the cache and empties the display's names.
     void clear();
+    // After a name write: the name is emptied here and on the display, and read again with the
+    // next status.
+    void forgetDiscName();
+    void forgetTrackName(int track);
+    // After an edit of the table of contents: every track (and with discName the disc name too)
+    // is forgotten and read again.
+    void forgetTracks(bool discName);
 
     // Display form of a completed read record: the length field is held to 1..2048, so the
     // terminator always stays inside the text; a length of 0 gives an empty name.

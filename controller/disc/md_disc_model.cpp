@@ -12,10 +12,20 @@ void MdDiscModel::updateTrackCount(int count) {
 void MdDiscModel::clear() {
     discName.clear();
     discNameKnown = false;
+    clearTracks();
+}
+
+void MdDiscModel::clearTracks() {
     shownTrack = 0;
     trackNames.clear();
     nameKnown.clear();
     trackCount = -1;
+}
+
+void MdDiscModel::forgetTrack(int track) {
+    if (track < 1 || static_cast<std::size_t>(track) > trackNames.size()) return;
+    trackNames[static_cast<std::size_t>(track) - 1].clear();
+    if (static_cast<std::size_t>(track) <= nameKnown.size()) nameKnown[static_cast<std::size_t>(track) - 1] = 0;
 }
 
 bool MdDiscModel::trackKnown(int track) const {

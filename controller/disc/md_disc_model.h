@@ -37,6 +37,11 @@ struct MdDiscModel {
     void updateTrackCount(int count);
     // Forgets the disc: names, marks, count. The display's names are the reader's business.
     void clear();
+    // Forgets every track (names, marks, count) and keeps the disc name: after an edit of the
+    // table of contents the tracks are read again.
+    void clearTracks();
+    // Forgets one track's name so that it is read again; nothing for a track outside the arrays.
+    void forgetTrack(int track);
 
     bool trackKnown(int track) const;
     // Empty for a track outside the count.

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "cardsim/card_device.h"
 #include "controller/link/button_state.h"
@@ -39,6 +41,16 @@ constexpr unsigned kTrackStepPollMs = 300;
 constexpr unsigned kLabelEditorCheckMs = 500;
 constexpr const char* kLabelEditorClass = "Sleevon";
 
+// One command of a popup menu, as the panel's window shows it.
+struct PopupMenuItem {
+    unsigned id;
+    std::string text;  // UTF-8
+    bool enabled;
+};
+
+// A popup opens this far right of its anchor control's right edge, level with its top edge.
+constexpr int kPopupOffsetX = 5;
+
 // What the panel's window shows. Every call comes after the panel's state has changed.
 class PanelView {
 public:
@@ -59,6 +71,16 @@ public:
     virtual void helpRequested() {}
     // The wait cursor while the label file is written.
     virtual void waitCursor(bool /*on*/) {}
+    // Shows or hides one control by id (the editing popup's confirmation mode swaps the
+    // transport for OK and CANCEL).
+    virtual void controlShown(int /*controlId*/, bool /*shown*/) {}
+    // The display's message line (UTF-8); an empty text clears it.
+    virtual void displayMessage(const std::string& /*text*/) {}
+    // Shows a popup menu kPopupOffsetX pixels right of the anchor control's right edge, level
+    // with its top edge, tracked with either mouse button; the chosen item's id, 0 for none.
+    virtual unsigned popupMenu(const std::vector<PopupMenuItem>& /*items*/, int /*anchorControl*/) {
+        return 0;
+    }
 };
 
 // Keys the panel looks at before its controls see them (key-down or system-key-down).

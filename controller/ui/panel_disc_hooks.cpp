@@ -10,11 +10,11 @@ PanelDiscHooks::PanelDiscHooks(Host& host, ControllerPanel& panel,
     : host_(host), panel_(panel), progress_(progressWindow), reader_(host, panel.link(), model_, progress_, *this) {}
 
 bool PanelDiscHooks::handle(Msg msg, WParam wParam, LParam lParam) {
-    return reader_.handle(msg, wParam, lParam);
+    return reader_.handle(msg, wParam, lParam) || (editing_ && editing_->handle(msg, wParam, lParam));
 }
 
 bool PanelDiscHooks::click(int controlId) {
-    if (controlId != link::IDC_SLEEVON) return false;
+    if (controlId != link::IDC_SLEEVON) return editing_ && editing_->click(controlId);
     reader_.startCycle(disc::AFTER_CYCLE_LABEL_EDITOR);
     return true;
 }

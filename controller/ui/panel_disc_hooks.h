@@ -23,11 +23,21 @@ public:
     virtual void trackNameChanged(const std::string& displayText, int track) = 0;
 };
 
+// The disc's editing joined to the panel (name changes, the editing popup): it sees the
+// messages and clicks the name reads leave alone.
+class PanelEditingHooks {
+public:
+    virtual ~PanelEditingHooks() = default;
+    virtual bool handle(Msg msg, WParam wParam, LParam lParam) = 0;
+    virtual bool click(int controlId) = 0;
+};
+
 class PanelDiscHooks : public PanelHooks, private disc::NameReadOwner {
 public:
     PanelDiscHooks(Host& host, ControllerPanel& panel, disc::ProgressWindow& progressWindow);
 
     void setDisplay(NameDisplay* display) { display_ = display; }
+    void setEditing(PanelEditingHooks* editing) { editing_ = editing; }
     // What a successful cycle does. Without onLabelEditor the label file is written in the
     // current folder and the label editor started on it.
     std::function<void()> onLabelEditor;
@@ -42,6 +52,7 @@ public:
 
     const disc::MdDiscModel& model() const { return model_; }
     disc::MdDiscModel& model() { return model_; }
+    disc::DiscNameReader& reader() { return reader_; }
     const disc::ProgressDialog& progress() const { return progress_; }
     disc::ProgressDialog& progress() { return progress_; }
     // What the display's name boxes show now.
@@ -78,6 +89,7 @@ private:
     disc::ProgressDialog progress_;
     disc::DiscNameReader reader_;
     NameDisplay* display_ = nullptr;
+    PanelEditingHooks* editing_ = nullptr;
     bool stepHeld_ = false;
     std::string shownDisc_;
     std::string shownTrack_;
