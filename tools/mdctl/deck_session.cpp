@@ -1,5 +1,6 @@
 #include "tools/mdctl/deck_session.h"
 
+#include "controller/disc/editing_texts.h"
 #include "controller/link/unit_messages.h"
 
 namespace tovik::mdctl {
@@ -30,13 +31,14 @@ int DeckSession::open() {
     return EXIT_OK;
 }
 
-int DeckSession::await(bool sent, Msg first, Msg second) {
+int DeckSession::await(bool sent, Msg first, Msg second, unsigned timeoutMs) {
     if (!sent) return fail(IDS_CARD_REMOVED, EXIT_NO_CARD);
     answer_.reset();
     const bool answered = env_.wait(
         [&] { return answer_ && (*answer_ == first || (second && *answer_ == second)); },
-        env_.timeoutMs);
+        timeoutMs ? timeoutMs : env_.timeoutMs);
     if (!answered) return fail(IDS_TIMEOUT, EXIT_TIMEOUT);
+    if (*answer_ == WM_MD_NAME_WRITTEN && result_ != 0) return fail(disc::IDS_CANT_CHANGE_TEXT, EXIT_UNIT_ERROR);
     // A failed status answer leaves the record as it was: the unit could not be reached.
     if (*answer_ != WM_MD_MODEL && result_ != 0) return fail(IDS_CANT_ACCESS, EXIT_NO_CARD);
     if (*answer_ == WM_MD_STATUS_A || *answer_ == WM_MD_STATUS_B) row_ = buttons_.apply(status_);
@@ -59,6 +61,11 @@ int DeckSession::setVolume(std::uint8_t level) {
     return refresh();
 }
 
+int DeckSession::writeName(std::uint32_t kind, std::uint32_t index, std::string_view discText,
+                           unsigned timeoutMs) {
+    return await(link_.WriteName(kind, index, discText), WM_MD_NAME_WRITTEN, 0, timeoutMs);
+}
+
 StatusReport DeckSession::report() const {
     StatusReport r = makeReport(status_, row_, buttons_, env_.host.strings());
     r.model = model_;
@@ -66,7 +73,8 @@ StatusReport DeckSession::report() const {
 }
 
 LResult DeckSession::onMessage(Msg msg, WParam wParam, LParam) {
-    if (msg == WM_MD_MODEL || msg == WM_MD_STATUS_A || msg == WM_MD_STATUS_B) {
+    if (msg == WM_MD_MODEL || msg == WM_MD_STATUS_A || msg == WM_MD_STATUS_B ||
+        msg == WM_MD_NAME_WRITTEN) {
         answer_ = msg;
         result_ = wParam;
     }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "cardsim/card_device.h"
 #include "controller/link/button_state.h"
@@ -46,6 +47,10 @@ public:
     // The command's answer (area B unless the selector is 0), applied to the state table.
     int send(std::uint8_t command, std::uint8_t p1, std::uint8_t p2, std::uint8_t selector);
     int setVolume(std::uint8_t level);
+    // Writes a name already in disc form and waits up to timeoutMs for the unit's answer; a name
+    // the unit would not take is EXIT_UNIT_ERROR ("Can't change MD text data.").
+    int writeName(std::uint32_t kind, std::uint32_t index, std::string_view discText,
+                  unsigned timeoutMs);
 
     link::StatusReport report() const;
     const link::MdStatus& status() const { return status_; }
@@ -55,7 +60,7 @@ private:
     LResult onMessage(Msg msg, WParam wParam, LParam lParam) override;
     int fail(unsigned messageId, int code);
     // Waits for one of the two answer messages after a request that was accepted or not.
-    int await(bool sent, Msg first, Msg second = 0);
+    int await(bool sent, Msg first, Msg second = 0, unsigned timeoutMs = 0);
 
     Environment& env_;
     std::ostream& err_;

@@ -65,6 +65,7 @@ public:
     }
 
     const disc::MdDiscModel& model() const { return model_; }
+    const MdStatus& status() const { return status_; }
 
 private:
     int fail(unsigned messageId, int code) {
@@ -137,6 +138,14 @@ int usageError(std::ostream& err, const std::string& problem, const std::string&
 
 }  // namespace
 
+int readDisc(Environment& env, std::ostream& err, DiscReading& reading) {
+    CycleRunner cycle(env, err);
+    if (int code = cycle.run()) return code;
+    reading.model = cycle.model();
+    reading.status = cycle.status();
+    return EXIT_OK;
+}
+
 int names(Environment& env, Args args, std::ostream& out, std::ostream& err) {
     const std::string usage = "names [--json]";
     bool json = false;
@@ -144,10 +153,10 @@ int names(Environment& env, Args args, std::ostream& out, std::ostream& err) {
         if (a == "--json") json = true;
         else return usageError(err, "unexpected '" + a + "'", usage);
     }
-    CycleRunner cycle(env, err);
-    if (int code = cycle.run()) return code;
+    DiscReading reading;
+    if (int code = readDisc(env, err, reading)) return code;
 
-    const disc::MdDiscModel& m = cycle.model();
+    const disc::MdDiscModel& m = reading.model;
     const CodePage& codePage = env.host.codePage();
     const std::size_t count = m.trackCount > 0 ? static_cast<std::size_t>(m.trackCount) : 0;
     if (json) {
@@ -171,14 +180,14 @@ int label(Environment& env, Args args, std::ostream& out, std::ostream& err) {
     const std::string file =
         args.empty() ? env.host.strings().text(disc::IDS_LABEL_FILE_NAME) : args[0];
 
-    CycleRunner cycle(env, err);
-    if (int code = cycle.run()) return code;
+    DiscReading reading;
+    if (int code = readDisc(env, err, reading)) return code;
     std::string why;
-    if (!disc::writeLabelFile(cycle.model(), file, &why)) {
+    if (!disc::writeLabelFile(reading.model, file, &why)) {
         err << "mdctl: cannot write " << file << ": " << why << '\n';
         return EXIT_FILE_FAILED;
     }
-    const int count = std::max(cycle.model().trackCount, 0);
+    const int count = std::max(reading.model.trackCount, 0);
     out << file << ": disc name and " << count << (count == 1 ? " track name\n" : " track names\n");
     return EXIT_OK;
 }

@@ -8,6 +8,8 @@
 
 #include <iosfwd>
 
+#include "controller/disc/md_disc_model.h"
+#include "controller/link/md_status.h"
 #include "tools/mdctl/mdctl_commands.h"
 
 namespace tovik::mdctl {
@@ -15,6 +17,15 @@ namespace tovik::mdctl {
 constexpr int EXIT_READ_FAILED = 4;
 constexpr int EXIT_NO_DISC = 5;
 constexpr int EXIT_FILE_FAILED = 6;
+
+// What the read cycle found: every name of the disc (display form, the system's code page), and
+// the status taken before it began.
+struct DiscReading {
+    disc::MdDiscModel model;
+    link::MdStatus status;
+};
+// Reads the whole disc as the controller does; EXIT_OK, or the failure's code after its message.
+int readDisc(Environment& env, std::ostream& err, DiscReading& reading);
 
 int names(Environment& env, Args args, std::ostream& out, std::ostream& err);
 int label(Environment& env, Args args, std::ostream& out, std::ostream& err);

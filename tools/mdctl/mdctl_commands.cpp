@@ -9,6 +9,7 @@
 #include "platform/command_line.h"
 #include "resources/strings.h"
 #include "tools/mdctl/disc_names.h"
+#include "tools/mdctl/disc_rename.h"
 
 #ifdef TOVIK_MDCTL_TEXT
 #include "tools/mdtext/text_commands.h"
@@ -195,6 +196,11 @@ std::vector<Subcommand> subcommands(Environment& env) {
         {"label", "label [FILE]   (the label file for the label editor; default EditingLabel.slv)",
          [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
              return label(env, a, o, e);
+         }},
+        {"rename",
+         "rename [--dry-run] disc TEXT | N TEXT | --from FILE   (FILE: one name a line, disc first, or a CUE sheet)",
+         [&env](const Args& a, std::istream&, std::ostream& o, std::ostream& e) {
+             return rename(env, a, o, e);
          }},
     };
     return table;
