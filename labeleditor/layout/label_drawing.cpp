@@ -29,10 +29,11 @@ void drawCaseLabel(Canvas& dc, Point anchor, const LabelTexts& texts, const Font
     const Rect band = kTitleBand.rect.offset(anchor.x, anchor.y);
     const Rect tracks = kTrackArea.rect.offset(anchor.x, anchor.y);
 
-    // The outline runs one unit outside both areas.
+    // White areas in an outline one unit outside them. The outline goes on last: where a unit is
+    // less than a device pixel (a preview, a PDF on screen) a fill drawn after it would cover it.
+    dc.rectangle(band, Pen::none(), Brush{kWhite});
+    dc.rectangle(tracks, Pen::none(), Brush{kWhite});
     dc.rectangle({tracks.left - 1, band.top + 1, band.right + 1, tracks.bottom - 1}, kOutlinePen, Brush::none());
-    dc.fillRect(band, kWhite);
-    dc.fillRect(tracks, kWhite);
 
     // The title, centred vertically; a taller one starts above the band and is cut there.
     const Rect innerBand = insetRect(band, kTitleBand.insetX, kTitleBand.insetY);

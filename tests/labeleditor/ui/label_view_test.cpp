@@ -156,9 +156,9 @@ TEST_F(LabelViewTest, PrintingUsesTheOffsetsThePrintableAreaAndTheWindowsFonts) 
     EXPECT_EQ(printing.jobNames, (std::vector<std::string>{"a label with a long file name.s"}));
     auto rects = printing.canvas.opsOf(fake::CanvasOp::Kind::Rectangle);
     ASSERT_FALSE(rects.empty());
-    // 250 − 35 − 100 = 115 across; −(250 − 35 + 100) = −315 down; the outline is one unit out.
-    EXPECT_EQ(rects.front().rect.left, 114);
-    EXPECT_EQ(rects.front().rect.top, -314);
+    // The first title band: 250 − 35 − 100 = 115 across; −(250 − 35 + 100) = −315 down.
+    EXPECT_EQ(rects.front().rect.left, 115);
+    EXPECT_EQ(rects.front().rect.top, -315);
     for (const auto& text : printing.canvas.opsOf(fake::CanvasOp::Kind::Text))
         EXPECT_EQ(text.style.font.height, -37);  // made for the window, not for 600 dpi
 
