@@ -55,6 +55,21 @@ std::vector<PdfWord> sortedByPlace(std::vector<PdfWord> words) {
     return words;
 }
 
+// The first track name's top edge lies below the title band, inside the inset; the title starts
+// at the inset of each case label and of each disc label.
+void expectLabelsInPlace(const std::vector<PdfWord>& words, const std::string& title, const std::string& firstTrack) {
+    auto tracks = sortedByPlace(tovik::test::wordsNamed(words, firstTrack));
+    ASSERT_EQ(tracks.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(tracks[i].left, kColumns[i / 2] + kInset, 0.2) << i;
+        EXPECT_NEAR(tracks[i].top, kRows[i % 2] + kTitleBand + kInset, 0.2) << i;
+    }
+    auto titles = sortedByPlace(tovik::test::wordsNamed(words, title));
+    ASSERT_EQ(titles.size(), 8u);
+    const double titleColumns[] = {kColumns[0], kColumns[0] + kDiscFromCase, kColumns[1], kColumns[1] + kDiscFromCase};
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_NEAR(titles[i].left, titleColumns[i / 2] + kInset, 0.2) << i;
+}
+
 class SlvtoolPrintTest : public testing::Test {
 protected:
     void SetUp() override { QSettings("Tovik", "Sleevon").clear(); }
@@ -90,19 +105,7 @@ TEST_F(SlvtoolPrintTest, TextsLieAtTheCaseLabelsCornersAndMoveExactlyByTheOffset
     for (const Album& album : albums) {
         SCOPED_TRACE(album.file);
         auto words = print(album.file, {album.language});
-        // The first track name's top edge lies below the title band, inside the inset.
-        auto tracks = sortedByPlace(tovik::test::wordsNamed(words, album.firstTrack));
-        ASSERT_EQ(tracks.size(), 4u);
-        for (std::size_t i = 0; i < 4; ++i) {
-            EXPECT_NEAR(tracks[i].left, kColumns[i / 2] + kInset, 0.2) << i;
-            EXPECT_NEAR(tracks[i].top, kRows[i % 2] + kTitleBand + kInset, 0.2) << i;
-        }
-        // The title starts at the inset of each case label and of each disc label.
-        auto titles = sortedByPlace(tovik::test::wordsNamed(words, album.title));
-        ASSERT_EQ(titles.size(), 8u);
-        const double titleColumns[] = {kColumns[0], kColumns[0] + kDiscFromCase, kColumns[1],
-                                       kColumns[1] + kDiscFromCase};
-        for (std::size_t i = 0; i < 8; ++i) EXPECT_NEAR(titles[i].left, titleColumns[i / 2] + kInset, 0.2) << i;
+        expectLabelsInPlace(words, album.title, album.firstTrack);
 
         // Every word moves by exactly the offsets, 10.0 mm each way.
         for (auto [h, v] : {std::pair{-100, 100}, std::pair{100, -100}}) {
@@ -117,6 +120,13 @@ TEST_F(SlvtoolPrintTest, TextsLieAtTheCaseLabelsCornersAndMoveExactlyByTheOffset
             }
         }
     }
+}
+
+// The albums' PDFs in docs/labels, as scripts/label-pdfs.sh printed them from the simulated card.
+TEST(SlvtoolAlbumPdfs, TheCommittedPagesHaveTheirLabelsInPlace) {
+    const std::string dir = TOVIK_LABEL_PDF_DIR;
+    expectLabelsInPlace(tovik::test::pdfWords(dir + "/english-album.pdf"), "Harbour", "Morning");
+    expectLabelsInPlace(tovik::test::pdfWords(dir + "/japanese-album.pdf"), "ｻｸﾗ", "ﾊﾙﾉｶｾﾞ");
 }
 
 TEST_F(SlvtoolPrintTest, StoredOffsetsApplyWithoutTheOptionAndTheOptionNeverChangesThem) {
