@@ -44,6 +44,13 @@ std::span<const int> iconThemeSizes();
 const std::vector<Image>& iconImages();
 std::span<const ButtonImages> iconButtons();  // none
 
+// Sleevon has no skinned buttons; its images are the format bar's button strip (bitmap 139, five
+// 16 x 16 images side by side, and "139-24" with 24 x 24 images for screens of 120 dpi or more)
+// and the face list's glyphs (bitmap 167: two 16 x 15 glyphs side by side, the right one
+// marking a TrueType face).
+std::span<const ButtonImages> sleevonButtons();
+const std::vector<Image>& sleevonImages();
+
 // The states of a row, one by one ("U D X" -> U, D, X).
 std::vector<std::string_view> statesOf(const ButtonImages& button);
 
@@ -57,6 +64,9 @@ inline constexpr std::string_view kTrackMark = "172";
 inline constexpr std::string_view kVolumeCaption = "156";
 inline constexpr std::string_view kLevelCaption = "173";
 inline constexpr std::string_view kProgramIcon = "128";
+inline constexpr std::string_view kFormatButtons = "139";
+inline constexpr std::string_view kFormatButtonsLarge = "139-24";
+inline constexpr std::string_view kFontTypeGlyphs = "167";
 }  // namespace bitmap
 
 }  // namespace tovik::skin

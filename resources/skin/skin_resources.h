@@ -13,4 +13,8 @@ namespace traymote {
 void registerSkin();
 }
 
+namespace sleevon {
+void registerSkin();
+}
+
 }  // namespace tovik::skin

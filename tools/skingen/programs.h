@@ -9,6 +9,7 @@
 #include "tools/skingen/art.h"
 #include "tools/skingen/icons_art.h"
 #include "tools/skingen/rotela_art.h"
+#include "tools/skingen/sleevon_art.h"
 #include "tools/skingen/traymote_art.h"
 
 namespace tovik::skingen {
@@ -24,6 +25,7 @@ inline constexpr Program kPrograms[] = {
     {"rotela", skin::rotelaImages, skin::rotelaButtons, paintRotela},
     {"icons", skin::iconImages, skin::iconButtons, paintIcon},  // the desktop's, see --theme
     {"traymote", skin::traymoteImages, skin::traymoteButtons, paintTraymote},
+    {"sleevon", skin::sleevonImages, skin::sleevonButtons, paintSleevon},
 };
 
 }  // namespace tovik::skingen
