@@ -15,6 +15,21 @@ constexpr std::size_t kFaceSize = 32;  // face name bytes, terminator included
 
 using LogFontBytes = std::array<std::uint8_t, kLogFontSize>;
 
+// Character sets of a record.
+constexpr std::uint8_t ANSI_CHARSET = 0;
+constexpr std::uint8_t DEFAULT_CHARSET = 1;  // any: the font mapper picks one
+constexpr std::uint8_t MAC_CHARSET = 77;
+constexpr std::uint8_t SHIFTJIS_CHARSET = 128;
+
+// Pitch (low bits) and family (high bits) of a record.
+constexpr std::uint8_t FIXED_PITCH = 1;
+constexpr std::uint8_t VARIABLE_PITCH = 2;
+constexpr std::uint8_t FF_ROMAN = 0x10;
+constexpr std::uint8_t FF_SWISS = 0x20;
+constexpr std::uint8_t FF_MODERN = 0x30;
+constexpr std::uint8_t FF_SCRIPT = 0x40;
+constexpr std::uint8_t FF_DECORATIVE = 0x50;
+
 struct LogFont {
     std::int32_t height = 0;  // negative: character height
     std::int32_t width = 0;

@@ -9,12 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace tovik::label {
+#include "labeleditor/document/log_font.h"
 
-// Character sets the bar itself names.
-constexpr std::uint8_t ANSI_CHARSET = 0;
-constexpr std::uint8_t DEFAULT_CHARSET = 1;
-constexpr std::uint8_t MAC_CHARSET = 77;
+namespace tovik::label {
 
 // FaceEntry::flags.
 constexpr std::uint32_t FACE_TRUETYPE = 0x200;

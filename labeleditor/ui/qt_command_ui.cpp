@@ -7,14 +7,6 @@ namespace tovik::label {
 
 namespace {
 
-// "prompt\ntool tip"; a string without a tool tip part has none.
-std::pair<QString, QString> promptAndTip(const StringTable& strings, unsigned id) {
-    const QString text = QString::fromStdString(strings.text(id));
-    const qsizetype cut = text.indexOf('\n');
-    if (cut < 0) return {text, QString()};
-    return {text.left(cut), text.mid(cut + 1)};
-}
-
 constexpr std::pair<unsigned, int> kKeys[] = {
     {resources::VK_TAB, Qt::Key_Tab},       {resources::VK_RETURN, Qt::Key_Return},
     {resources::VK_INSERT, Qt::Key_Insert}, {resources::VK_DELETE, Qt::Key_Delete},
@@ -23,6 +15,13 @@ constexpr std::pair<unsigned, int> kKeys[] = {
 };
 
 }  // namespace
+
+std::pair<QString, QString> promptAndTip(const StringTable& strings, unsigned id) {
+    const QString text = QString::fromStdString(strings.text(id));
+    const qsizetype cut = text.indexOf('\n');
+    if (cut < 0) return {text, QString()};
+    return {text.left(cut), text.mid(cut + 1)};
+}
 
 unsigned commandOf(const QAction* action) { return action ? action->data().toUInt() : 0; }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <span>
+#include <utility>
 
 #include "platform/strings.h"
 #include "resources/menus.h"
@@ -17,6 +18,9 @@ class QWidget;
 
 namespace tovik::label {
 
+// The status-bar prompt and the tool tip of the string with the id ("prompt\ntool tip"; a
+// string without a tool tip part has none).
+std::pair<QString, QString> promptAndTip(const StringTable& strings, unsigned id);
 // The command id an action carries; 0 for none (a separator, a pop-up).
 unsigned commandOf(const QAction* action);
 // An action for a command, with the prompt and tool tip of its string.

@@ -10,17 +10,6 @@ namespace tovik::label {
 
 namespace {
 
-// Pitch and family bits of a font record.
-constexpr std::uint8_t FIXED_PITCH = 1;
-constexpr std::uint8_t VARIABLE_PITCH = 2;
-constexpr std::uint8_t FF_ROMAN = 0x10;
-constexpr std::uint8_t FF_SWISS = 0x20;
-constexpr std::uint8_t FF_MODERN = 0x30;
-constexpr std::uint8_t FF_SCRIPT = 0x40;
-constexpr std::uint8_t FF_DECORATIVE = 0x50;
-constexpr std::uint8_t ANSI_CHARSET = 0;
-constexpr std::uint8_t SHIFTJIS_CHARSET = 128;
-
 std::uint8_t familyBits(const QFont& font) {
     switch (font.styleHint()) {
         case QFont::Serif: return FF_ROMAN;

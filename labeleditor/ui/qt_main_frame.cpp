@@ -12,8 +12,8 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
-#include "labeleditor/ui/format_bar_place.h"
 #include "labeleditor/ui/qt_command_ui.h"
+#include "labeleditor/ui/qt_font_setting_bar.h"
 #include "labeleditor/ui/qt_help_window.h"
 #include "labeleditor/ui/qt_report_list.h"
 #include "labeleditor/ui/ui_ids.h"
@@ -58,6 +58,7 @@ MainFrameWindow::MainFrameWindow(Host& host, CSleevonDoc& doc, CSleevonApp& app,
     createPanes(preview);
     createMenus();
     createBars();
+    formatBar_->watch(doc);
     createAccelerators();
     frame_->OnCreate();
     applyGeometry();
@@ -156,12 +157,14 @@ void MainFrameWindow::createBars() {
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
     // The format bar docks at the top or the bottom only.
-    formatBar_ = new FormatBarPlace(host_.strings(), this);
+    formatBar_ = new FontSettingBarWidget(host_, this);
     formatBar_->notify = [this](FormatNotify& block) {
         LResult result = 0;
         frame_->onFormatBarNotify(block, result);
         return result;
     };
+    formatBar_->runCommand = [this](unsigned id) { runCommand(id); };
+    formatBar_->commandState = [this](unsigned id) { return frame_->commandState(id); };
     addToolBar(Qt::TopToolBarArea, formatBar_);
 
     // The status bar: one message pane, showing the idle text when no prompt shows.

@@ -17,7 +17,7 @@ class QToolBar;
 
 namespace tovik::label {
 
-class FormatBarPlace;
+class FontSettingBarWidget;
 class HelpWindow;
 class QtDocumentUi;
 class ReportList;
@@ -53,7 +53,7 @@ public:
     CTytleListView& titleView() { return *titleView_; }
     CTrackListView& trackView() { return *trackView_; }
     QWidget& previewWidget() { return *previewWidget_; }
-    FormatBarPlace& formatBar() { return *formatBar_; }
+    FontSettingBarWidget& formatBar() { return *formatBar_; }
     QToolBar& toolBar() { return *toolBar_; }
     QSplitter& mainSplitter() { return *mainSplitter_; }
     QSplitter& rightSplitter() { return *rightSplitter_; }
@@ -109,7 +109,7 @@ private:
     std::unique_ptr<CTytleListView> titleView_;
     std::unique_ptr<CTrackListView> trackView_;
     QToolBar* toolBar_ = nullptr;
-    FormatBarPlace* formatBar_ = nullptr;
+    FontSettingBarWidget* formatBar_ = nullptr;
     QLabel* idleMessage_ = nullptr;
     HelpWindow* help_ = nullptr;
     QList<QAction*> commandActions_;

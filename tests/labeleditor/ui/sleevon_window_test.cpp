@@ -15,7 +15,7 @@
 #include "labeleditor/document/file_io.h"
 #include "labeleditor/document/label_file.h"
 #include "labeleditor/document/short_label_writer.h"
-#include "labeleditor/ui/format_bar_place.h"
+#include "labeleditor/ui/qt_font_setting_bar.h"
 #include "labeleditor/ui/qt_report_list.h"
 #include "labeleditor/ui/qt_sleevon_program.h"
 #include "platform/fake/fake_host.h"
@@ -145,9 +145,8 @@ TEST_F(SleevonWindowTest, TabMovesBetweenTheListsAndTheFormatBarDocksOnlyAtTopOr
     EXPECT_EQ(window.formatBar().allowedAreas(), Qt::TopToolBarArea | Qt::BottomToolBarArea);
     EXPECT_EQ(window.toolBar().allowedAreas(), Qt::AllToolBarAreas);
     // The format bar's return gives the focus back to the view that had it.
-    FormatNotify block;
-    window.formatBar().setFocus();
-    window.formatBar().sendNotify(-4, block);
+    focus(window.formatBar().faceBox());
+    press(Qt::Key_Escape);
     EXPECT_EQ(QApplication::focusWidget(), &window.titleList());
 }
 
