@@ -12,6 +12,7 @@
 #include "labeleditor/ui/qt_font_setting_bar.h"
 #include "labeleditor/ui/qt_report_list.h"
 #include "labeleditor/ui/qt_sleevon_program.h"
+#include "labeleditor/ui/qt_sleevon_view.h"
 #include "platform/fake/fake_host.h"
 #include "resources/strings.h"
 #include "tests/labeleditor/document/document_fakes.h"
@@ -173,20 +174,14 @@ TEST_F(FormatBarWindowTest, TheBoxesFollowTheItemClickedUnlessOneOfThemHasTheFoc
     font(FONT_DISCTITLE).setFace("Liberation Mono");
     font(FONT_DISCTITLE).charSet = 0;
     font(FONT_DISCTITLE).height = -96;
-    // The label preview chooses the item under the mouse without telling anyone.
-    struct ChoosesDiscLabel : QObject {
-        CSleevonDoc* doc;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::MouseButtonPress) doc->m_nFontType = FONT_DISCTITLE;
-            return false;
-        }
-    } preview;
-    preview.doc = doc;
-    window->previewWidget().installEventFilter(&preview);
-
     window->trackList().setFocus(Qt::MouseFocusReason);
     EXPECT_TRUE(shows("Liberation Serif (Western)", "24"));
-    QTest::mouseClick(&window->previewWidget(), Qt::LeftButton);
+    // A click on the disc label in the preview (the view tells no one but redraws its frames).
+    auto& preview = dynamic_cast<QtSleevonView&>(window->previewWidget());
+    const double perUnit = preview.viewport()->logicalDpiX() / 254.0;
+    QTest::mouseClick(preview.viewport(), Qt::LeftButton, {},
+                      QPoint(static_cast<int>(300 * perUnit), static_cast<int>(700 * perUnit)));
+    ASSERT_EQ(doc->m_nFontType, FONT_DISCTITLE);
     EXPECT_TRUE(shows("Liberation Mono (Western)", "72"));
 
     // While a box has the focus, the document's changes wait.
@@ -196,7 +191,6 @@ TEST_F(FormatBarWindowTest, TheBoxesFollowTheItemClickedUnlessOneOfThemHasTheFoc
     EXPECT_EQ(face().currentText(), "Liberation Mono (Western)");
     press(Qt::Key_Escape);
     EXPECT_TRUE(shows("Liberation Serif (Western)", "24"));
-    window->previewWidget().removeEventFilter(&preview);
 }
 
 TEST_F(FormatBarWindowTest, TheSizeListOfAScalableFaceHoldsTheStandardSizesAndChoosingAppliesAtOnce) {
