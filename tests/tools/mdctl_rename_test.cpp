@@ -76,7 +76,7 @@ protected:
     std::filesystem::path folder;
 };
 
-TEST_F(MdctlRename, OneNameFromTheCommandLine) {
+TEST_F(MdctlRename, NamesFromTheCommandLine) {
     load("english-album.json");
     Outcome r = run(rename, {"5", "Harbour Bells"});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -90,6 +90,15 @@ TEST_F(MdctlRename, OneNameFromTheCommandLine) {
     EXPECT_EQ(run(rename, {"9", "x"}).status, EXIT_NAMES_REFUSED) << "the disc has 8 tracks";
     EXPECT_EQ(run(rename, {"seven", "x"}).status, EXIT_USAGE);
     EXPECT_EQ(run(rename, {"--from", (folder / "missing.txt").string()}).status, EXIT_FILE_FAILED);
+
+    // Outside the code page, or in it but not a character a disc holds.
+    r = run(rename, {"disc", "Łódź"});
+    EXPECT_EQ(r.status, EXIT_NAMES_REFUSED);
+    EXPECT_NE(r.err.find("This char is mismatch for MD. (character 1, 'Ł')"), std::string::npos) << r.err;
+    r = run(rename, {"disc", "Café"});
+    EXPECT_NE(r.err.find("(character 4, 'é')"), std::string::npos) << r.err;
+    load("prerecorded.json");
+    EXPECT_EQ(run(rename, {"disc", "Live"}).status, EXIT_NAMES_REFUSED) << "not recordable";
 }
 
 TEST_F(MdctlRename, ACueSheetTitlesTheDiscAndItsTracks) {
@@ -192,18 +201,6 @@ TEST_F(MdctlRename, ACardPulledPartWayReportsWhatWasWritten) {
                      "mdctl: track 1 was not written\n"
                      "  written: disc\n"
                      "  not written: track 1, track 2\n");
-}
-
-TEST_F(MdctlRename, ANameThatCannotBeWrittenOnAnEnglishSystem) {
-    load("english-album.json");
-    Outcome r = run(rename, {"disc", "Łódź"});
-    EXPECT_EQ(r.status, EXIT_NAMES_REFUSED);
-    EXPECT_NE(r.err.find("This char is mismatch for MD. (character 1, 'Ł')"), std::string::npos) << r.err;
-    // In the code page, but not a character a disc holds.
-    r = run(rename, {"disc", "Café"});
-    EXPECT_NE(r.err.find("(character 4, 'é')"), std::string::npos) << r.err;
-    load("prerecorded.json");
-    EXPECT_EQ(run(rename, {"disc", "Live"}).status, EXIT_NAMES_REFUSED) << "not recordable";
 }
 
 }  // namespace
