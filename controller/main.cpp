@@ -5,6 +5,8 @@
 #include "controller/ui/controller_app.h"
 #include "controller/ui/controller_panel.h"
 #include "controller/ui/panel_disc_hooks.h"
+#include "controller/ui/panel_editing.h"
+#include "controller/ui/qt_editing_views.h"
 #include "controller/ui/qt_progress_window.h"
 #include "controller/ui/status_window.h"
 #include "platform/alsa/alsa_audio_devices.h"
@@ -42,6 +44,10 @@ int main(int argc, char** argv) {
     tovik::ui::PanelDiscHooks discHooks(host, panel, progressWindow);
     panel.setHooks(&discHooks);
     discHooks.setDisplay(&window);
+    // Editing the disc: name changes, the TOCEDIT popup and the track list editor.
+    tovik::ui::QtEditingViews editingViews(host, &window);
+    tovik::ui::PanelEditing editing(host, panel, discHooks, editingViews.views());
+    editingViews.connect(editing);
     host.setDialogParent(&window);
 
     if (panel.initialise()) {

@@ -49,7 +49,7 @@ QtNameDialog::QtNameDialog(Host& host, QWidget* owner) : dialog_(new Window(*thi
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QtNameDialog::~QtNameDialog() { delete dialog_; }
+QtNameDialog::~QtNameDialog() { delete dialog_.data(); }
 
 void QtNameDialog::show(const std::string& caption, const std::string& name) {
     dialog_->setWindowTitle(QString::fromStdString(caption));
@@ -68,6 +68,8 @@ void QtNameDialog::setText(const std::string& text) {
     field_->setFocus();
 }
 
-void QtNameDialog::hide() { dialog_->hide(); }
+void QtNameDialog::hide() {
+    if (dialog_) dialog_->hide();
+}
 
 }  // namespace tovik::ui

@@ -4,6 +4,7 @@
 // the behaviour (disc::NameDialog), which decides when the dialog goes.
 
 #include <QDialog>
+#include <QPointer>
 
 #include <functional>
 
@@ -33,7 +34,7 @@ public:
 
 private:
     class Window;
-    QDialog* dialog_;
+    QPointer<QDialog> dialog_;  // a child of the owner, which may go first
     MdTextLineEdit* field_;
 };
 

@@ -37,7 +37,7 @@ QtWaitBox::QtWaitBox(QWidget* owner) : dialog_(new Window(owner)) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QtWaitBox::~QtWaitBox() { delete dialog_; }
+QtWaitBox::~QtWaitBox() { delete dialog_.data(); }
 
 void QtWaitBox::show(const std::string& caption, const std::string& text) {
     dialog_->setWindowTitle(QString::fromStdString(caption));
@@ -46,6 +46,8 @@ void QtWaitBox::show(const std::string& caption, const std::string& text) {
     dialog_->raise();
 }
 
-void QtWaitBox::hide() { dialog_->hide(); }
+void QtWaitBox::hide() {
+    if (dialog_) dialog_->hide();
+}
 
 }  // namespace tovik::ui

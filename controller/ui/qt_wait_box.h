@@ -4,6 +4,7 @@
 // (disc::WaitBox) does when the unit has answered or the time is up.
 
 #include <QDialog>
+#include <QPointer>
 
 #include "controller/disc/wait_box.h"
 
@@ -23,7 +24,7 @@ public:
 
 private:
     class Window;
-    QDialog* dialog_;
+    QPointer<QDialog> dialog_;  // a child of the owner, which may go first
     QLabel* text_;
 };
 
