@@ -88,13 +88,13 @@ done
 export VTOVIKMD_SOCKET="$tmp/card"
 "$bin/vtovikmd" --disc "$here/cardsim/discs/english-album.json" --latency 1 >"$tmp/daemon.out" 2>&1 &
 daemon=$!
-for _ in $(seq 50); do [ -S "$VTOVIKMD_SOCKET" ] && break; sleep 0.1; done
+for _ in $(seq 150); do [ -S "$VTOVIKMD_SOCKET" ] && break; sleep 0.1; done
 expect vtovikmd-ctl state -- 0 out
 expect mdctl status -- 0 out
 expect mdctl send play -- 0 out
 expect vtovikmd-ctl quit -- 0 out
 [ "$(cat "$tmp/out")" = quitting ] || fail "vtovikmd-ctl quit printed '$(cat "$tmp/out")'"
-for _ in $(seq 50); do kill -0 "$daemon" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 150); do kill -0 "$daemon" 2>/dev/null || break; sleep 0.1; done
 if wait "$daemon"; then daemon=""; else fail "vtovikmd did not stop with status 0 on quit"; daemon=""; fi
 [ -n "$(tail -c1 "$tmp/daemon.out")" ] && fail "vtovikmd's last line has no newline"
 expect mdctl status -- 2 err  # no driver now
