@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs a built tree under a temporary DESTDIR and checks that every piece lands in its
-# place under the configured prefix: programs, manual pages, desktop entries (which must
-# validate), the label file's MIME type, icons, Traymote's autostart entry, vtovikmd's user
-# unit, bash completion, the disc images and the documentation.
+# place under the configured prefix: programs, manual pages (describing every command mdctl and
+# slvtool list), desktop entries (which must validate), the label file's MIME type, icons,
+# Traymote's autostart entry, vtovikmd's user unit, bash completion, the disc images and the
+# documentation.
 # CTest runs it (test "installed_tree") with the icon sizes the hicolor theme must hold:
 #   scripts/check-install.sh BUILD_DIR [ICON_SIZES...]
 set -uo pipefail
@@ -55,6 +56,13 @@ for program in rotela sleevon traymote mdctl slvtool vtovikmd vtovikmd-ctl; do
     [ -x "$root/bin/$program" ] || fail "$program is not executable"
     zcat "$root/share/man/man1/$program.1.gz" 2>/dev/null | grep -q "^\.TH \"$program\" \"1\"" ||
         fail "$program.1.gz is not a manual page"
+done
+# Every command a tool lists is described in its manual page.
+for tool in mdctl slvtool; do
+    for command in $("$root/bin/$tool" --help | sed -n "s/^\(usage:\)\? *$tool \([a-z][a-z-]*\).*/\2/p"); do
+        zcat "$root/share/man/man1/$tool.1.gz" | grep -qF "\\fB$command\\fR" ||
+            fail "$tool($command) is not in the manual page docs/man/$tool.1.scd"
+    done
 done
 autostart="$etc/xdg/autostart/traymote.desktop"
 [ -f "$autostart" ] || fail "no autostart entry for Traymote in ${autostart#"$dest"}"

@@ -212,7 +212,8 @@ void printUsage(const std::vector<Subcommand>& table, std::ostream& out) {
     out << "  mdctl --help | --version\n"
            "The deck of the TOVIK card, through vtovikmd. Exit status: 0 done, 1 wrong arguments,\n"
            "2 no driver, 3 no card or the unit not accessible, 4 time-out or a failed name read,\n"
-           "5 the unit refused the command (names and label: no disc), 6 the label file not written.\n";
+           "5 the unit refused the command (names, label, rename: no disc), 6 the label file not\n"
+           "written or rename's file not read, 7 rename wrote nothing, 8 rename failed part-way.\n";
 }
 
 namespace {
