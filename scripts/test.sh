@@ -2,6 +2,9 @@
 # Installs what is missing, builds the suite and runs every test.
 #   scripts/test.sh            the default build (build/default)
 #   scripts/test.sh asan       the AddressSanitizer + UndefinedBehaviorSanitizer build (build/asan)
+# Besides the unit tests, CTest runs scripts/check-tools.sh (every program's --help, --version
+# and usage errors) and scripts/check-install.sh (the tree installed under a temporary DESTDIR,
+# its desktop entries validated).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
