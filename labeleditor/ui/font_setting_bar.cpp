@@ -65,6 +65,8 @@ void CFontSettingBar::focusNextCombo(const CBarCombo& from) {
 
 void CFontSettingBar::OnIdleUpdate() {
     if (!face_ || face_->control().hasFocus() || size_->control().hasFocus()) return;
+    // A message about a bad entry shows while the entry is still there to see.
+    if (host_.messageBoxOpen()) return;
     SyncWithDoc();
 }
 

@@ -202,13 +202,20 @@ TEST_F(FormatBarTest, LeavingTheSizeBoxAppliesAValidSizeAndExplainsAnInvalidOne)
     EXPECT_EQ(font().height, -2);
 
     applied.clear();
+    std::vector<std::string> whileShown;  // what the box shows while the message is up
     for (const char* bad : {"0", "12pt", "99999"}) {
+        host.answerNextBox(IDOK, 10);
+        host.at(5, [&] {
+            bar.OnIdleUpdate();
+            whileShown.push_back(shownSize());
+        });
         screen.enter(screen.size, bad);
         EXPECT_EQ(shownSize(), bad) << "the bad text stays until the next synchronisation";
     }
     screen.enter(screen.size, "");
     EXPECT_TRUE(applied.empty());
     EXPECT_EQ(font().height, -2);
+    EXPECT_EQ(whileShown, (std::vector<std::string>{"0", "12pt", "99999"}));
     ASSERT_EQ(host.shownBoxes.size(), 3u);
     EXPECT_EQ(host.shownBoxes[0].text, "Invalid font size .");
     EXPECT_EQ(host.shownBoxes[1].text, "Invalid number.");
