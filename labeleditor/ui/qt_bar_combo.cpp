@@ -50,6 +50,7 @@ QtBarCombo::QtBarCombo(int textLimit, QWidget* parent) : QComboBox(parent) {
     // Typing leaves no item selected; choosing one from the list selects it.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { selected_ = -1; });
     connect(this, &QComboBox::activated, this, [this](int index) { selected_ = index; });
+    view()->installEventFilter(this);
 }
 
 void QtBarCombo::setItems(const std::vector<std::string>& texts) {
@@ -121,15 +122,27 @@ bool QtBarCombo::event(QEvent* event) {
     return QComboBox::event(event);
 }
 
+bool QtBarCombo::eventFilter(QObject* watched, QEvent* event) {
+    // Escape in the open list is Escape in the box: the document's font comes back before the
+    // focus goes, rather than the list just closing.
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && reports.key) {
+        hidePopup();
+        reports.key(BarKey::Escape, false, false);
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
 void QtBarCombo::focusInEvent(QFocusEvent* event) {
     QComboBox::focusInEvent(event);
-    // The focus coming back from the box's own list is no news.
-    if (event->reason() != Qt::PopupFocusReason && reports.setFocus) reports.setFocus();
+    // The focus going to the box's own list and coming back is no news: the box keeps it.
+    if (!listOpen_ && event->reason() != Qt::PopupFocusReason && reports.setFocus) reports.setFocus();
 }
 
 void QtBarCombo::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && reports.killFocus) reports.killFocus();
+    if (!listOpen_ && event->reason() != Qt::PopupFocusReason && reports.killFocus) reports.killFocus();
 }
 
 // --- FaceItemDelegate ---

@@ -140,9 +140,14 @@ TEST_F(FormatBarWindowTest, EscapeRestoresBothBoxesAndEnterAppliesBothReturningT
     press(Qt::Key_Escape);
     EXPECT_EQ(QApplication::focusWidget(), &window->titleList());
     EXPECT_EQ(face().currentText(), "Sans Serif");
+    // Also with the list open.
     QTest::mouseClick(size().lineEdit(), Qt::LeftButton);
     QTest::keyClicks(size().lineEdit(), "4");
-    press(Qt::Key_Escape);
+    press(Qt::Key_Down);
+    ASSERT_TRUE(waitUntil([&] { return size().view()->isVisible(); }));
+    QTest::keyClick(size().view(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(waitUntil([&] { return !QApplication::activePopupWidget(); }));
     EXPECT_EQ(QApplication::focusWidget(), &window->titleList());
     EXPECT_EQ(face().currentText(), "Sans Serif");
     EXPECT_EQ(size().currentText(), "11");
