@@ -12,6 +12,7 @@
 #include "platform/alsa/alsa_audio_devices.h"
 #include "platform/command_line.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/shutdown_requests.h"
 #include "resources/strings.h"
 
 namespace {
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
     editingViews.connect(editing);
     host.setDialogParent(&window);
 
+    // A signal or the session's end ends the panel as CLOSE does, so the closing command goes to
+    // the unit and the position is kept.
+    tovik::qt::ShutdownRequests shutdownRequests([&panel] { panel.end(0); });
     if (panel.initialise()) {
         controller.registerPanel([&window] {
             window.showNormal();

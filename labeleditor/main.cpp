@@ -6,6 +6,7 @@
 #include "labeleditor/ui/qt_sleevon_program.h"
 #include "platform/command_line.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/shutdown_requests.h"
 #include "resources/strings.h"
 
 namespace {
@@ -26,6 +27,13 @@ int main(int argc, char** argv) {
 
     tovik::label::SleevonProgram::applyLanguage(host.strings().language());
     tovik::label::SleevonProgram program(host);
+    // A signal or the session's end closes the window as Exit does: the window's settings are
+    // kept, the document is never saved. Open dialogs go first so their loops end.
+    tovik::qt::ShutdownRequests shutdownRequests([&program] {
+        QApplication::closeAllWindows();
+        if (program.window() && program.window()->isVisible()) program.closeMainWindow();
+        QCoreApplication::exit(0);
+    });
     int code = 0;
     if (program.start(args)) {
         host.setDialogParent(program.window());
