@@ -6,28 +6,28 @@ namespace {
 
 // clang-format off
 constexpr CommandInfo kCommands[] = {
-//   code             name           params  parameters   sel  control        tooltip
-    {MDCMD_PLAY,      "play",        0, "",               1, IDC_MDPLAY,   109},  // "Play/Pause"
-    {MDCMD_STOP,      "stop",        0, "",               1, IDC_MDSTOP,   110},  // "Stop"
-    {MDCMD_NEXT,      "next",        0, "",               1, IDC_UP,       111},  // "Up"
-    {MDCMD_PREV,      "prev",        0, "",               1, IDC_DOWN,     112},  // "Down"
-    {MDCMD_FF,        "ff",          0, "",               1, IDC_FF,       102},  // latched
-    {MDCMD_REV,       "rev",         0, "",               1, IDC_REV,      103},  // latched
-    {MDCMD_SEARCH_STOP, "search-stop", 0, "",             1, 0,              0},  // FF/REV unlatched
-    {MDCMD_TIME,      "time",        0, "",               1, IDC_TIME,     104},  // "Time display"
-    {MDCMD_SYNC_REC,  "sync-rec",    0, "",               1, IDC_SYNC_REC, 105},  // "Auto recording"
-    {MDCMD_REC,       "rec",         0, "",               1, IDC_REC,      106},  // "Recording"
-    {MDCMD_REC_MODE,  "rec-mode",    0, "",               1, IDC_RECMODE,  107},  // "Recording mode"
-    {MDCMD_AUTO_MARK, "auto-mark",   0, "",               1, IDC_AUTOMARK, 108},  // "Auto Mark"
-    {MDCMD_POWER,     "power",       0, "",               1, IDC_POWER,    114},  // "Audio ON/OFF"
-    {MDCMD_ACCESS,    "access",      0, "",               1, IDC_ACCESS,   115},  // "PC function enable"
-    {MDCMD_CLOSE,     nullptr,       0, "",               1, 0,              0},  // the controller closes
-    {MDCMD_GOTO,      "goto",        1, "TRACK",          1, 0,              0},  // end of a read cycle
-    {MDCMD_ERASE,     "erase",       1, "TRACK",          1, 0,              0},
-    {MDCMD_ERASE_ALL, "erase-all",   0, "",               1, 0,              0},
-    {MDCMD_MOVE,      "move",        2, "FROM TO",        1, 0,              0},
-    {MDCMD_COMBINE,   "combine",     1, "TRACK",          1, 0,              0},  // with the one before
-    {MDCMD_DIVIDE,    "divide",      0, "",               1, 0,              0},  // at the current position
+//   code             name           params  parameters   sel  control
+    {MDCMD_PLAY,      "play",        0, "",               1, IDC_MDPLAY},
+    {MDCMD_STOP,      "stop",        0, "",               1, IDC_MDSTOP},
+    {MDCMD_NEXT,      "next",        0, "",               1, IDC_UP},
+    {MDCMD_PREV,      "prev",        0, "",               1, IDC_DOWN},
+    {MDCMD_FF,        "ff",          0, "",               1, IDC_FF},  // latched
+    {MDCMD_REV,       "rev",         0, "",               1, IDC_REV},  // latched
+    {MDCMD_SEARCH_STOP, "search-stop", 0, "",             1, 0},  // FF/REV unlatched
+    {MDCMD_TIME,      "time",        0, "",               1, IDC_TIME},
+    {MDCMD_SYNC_REC,  "sync-rec",    0, "",               1, IDC_SYNC_REC},
+    {MDCMD_REC,       "rec",         0, "",               1, IDC_REC},
+    {MDCMD_REC_MODE,  "rec-mode",    0, "",               1, IDC_RECMODE},
+    {MDCMD_AUTO_MARK, "auto-mark",   0, "",               1, IDC_AUTOMARK},
+    {MDCMD_POWER,     "power",       0, "",               1, IDC_POWER},
+    {MDCMD_ACCESS,    "access",      0, "",               1, IDC_ACCESS},
+    {MDCMD_CLOSE,     nullptr,       0, "",               1, 0},  // the controller closes
+    {MDCMD_GOTO,      "goto",        1, "TRACK",          1, 0},  // end of a read cycle
+    {MDCMD_ERASE,     "erase",       1, "TRACK",          1, 0},
+    {MDCMD_ERASE_ALL, "erase-all",   0, "",               1, 0},
+    {MDCMD_MOVE,      "move",        2, "FROM TO",        1, 0},
+    {MDCMD_COMBINE,   "combine",     1, "TRACK",          1, 0},  // with the one before
+    {MDCMD_DIVIDE,    "divide",      0, "",               1, 0},  // at the current position
 };
 // clang-format on
 

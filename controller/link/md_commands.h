@@ -1,7 +1,7 @@
 #pragma once
 // The command bytes the controller sends to the MD unit with SendCommand, as one table: the
-// command, what its parameters are, the reply selector, the panel control that sends it and that
-// control's tooltip, and the name mdctl knows it by.
+// command, what its parameters are, the reply selector, the panel control that sends it, and the
+// name mdctl knows it by. The controls' tooltips are in the panel's layout (controller/ui).
 
 #include <cstdint>
 #include <optional>
@@ -63,7 +63,6 @@ struct CommandInfo {
     const char* paramNames;  // what p1 and p2 mean, for usage texts
     std::uint8_t selector;   // 0: answer in area A (0x901); else area B (0x903)
     int control;             // panel control that sends it, 0 for none
-    unsigned tooltip;        // that control's tooltip string, 0 for none
 };
 
 std::span<const CommandInfo> commandTable();

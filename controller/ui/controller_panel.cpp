@@ -300,6 +300,9 @@ LResult ControllerPanel::onMessage(Msg msg, WParam wParam, LParam lParam) {
         case WM_MD_MODEL:
             startPoll();  // whatever the model
             return 0;
+        case WM_COMMAND:  // a button's click or repeat (wParam: its id)
+            click(static_cast<int>(wParam & 0xFFFF));
+            return 0;
         case WM_BUTTON_LATCHED:
         case WM_BUTTON_UNLATCHED:
             if (auto command = latchCommand(static_cast<int>(wParam), msg == WM_BUTTON_LATCHED))

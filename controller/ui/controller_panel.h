@@ -142,7 +142,7 @@ public:
     // Ends the panel's modal loop with the result; later messages are ignored.
     void end(int result);
 
-    // A click on a panel button (control id).
+    // A click on a panel button (control id); the buttons' WM_COMMAND arrives here too.
     void click(int controlId);
     // Every scroll notification of the volume slider, with the thumb's position.
     void sliderScrolled(int position);
