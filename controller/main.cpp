@@ -8,7 +8,7 @@
 #include "controller/ui/panel_editing.h"
 #include "controller/ui/qt_editing_views.h"
 #include "controller/ui/qt_progress_window.h"
-#include "controller/ui/status_window.h"
+#include "controller/ui/qt_panel_window.h"
 #include "platform/alsa/alsa_audio_devices.h"
 #include "platform/command_line.h"
 #include "platform/qt/qt_host.h"
@@ -25,6 +25,8 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
     if (auto code = tovik::answerHelpOrVersion(argc, argv, "rotela", kUsage)) return *code;
     QApplication app(argc, argv);
+    // The program ends when the panel does, not when its last window hides.
+    app.setQuitOnLastWindowClosed(false);
     tovik::qt::QtHost host("Rotela", tovik::resources::rotelaStrings());
 
     // One instance: a second start brings the running panel forward and ends.
@@ -34,8 +36,10 @@ int main(int argc, char** argv) {
     // The card's driver is the vtovikmd daemon; without it, opening fails as a missing driver.
     auto driver = tovik::card::makeDaemonCardDriver(host);
     tovik::ui::ControllerPanel panel(host, *driver);
-    tovik::ui::StatusWindow window(panel, host);
+    // The window outlives the panel's shutdown, which saves its position.
+    tovik::ui::PanelWindow window(host, panel);
     panel.setView(&window);
+    panel.setPlacement(&window);
     // INIT: the PC's outputs over ALSA, and the card's own mixer through the daemon.
     tovik::alsa::AlsaAudioDevices audio;
     audio.installDriver("tovikmd.drv", [] { return tovik::card::openDaemonMixerDriver(); });
@@ -49,11 +53,16 @@ int main(int argc, char** argv) {
     tovik::ui::QtEditingViews editingViews(host, &window);
     tovik::ui::PanelEditing editing(host, panel, discHooks, editingViews.views());
     editingViews.connect(editing);
+    window.onTrackStepHeld = [&discHooks](bool held) { discHooks.setStepButtonHeld(held); };
     host.setDialogParent(&window);
+    // A signal or the session's end closes the panel as CLOSE does: shutdown and the position.
+    // A message box or dialog still open would hold the program up: it closes as Escape would.
+    tovik::qt::ShutdownRequests shutdownRequests([&panel] {
+        panel.end(0);
+        for (QWidget* open : QApplication::topLevelWidgets())
+            if (open->isModal() && open->isVisible()) open->close();
+    });
 
-    // A signal or the session's end ends the panel as CLOSE does, so the closing command goes to
-    // the unit and the position is kept.
-    tovik::qt::ShutdownRequests shutdownRequests([&panel] { panel.end(0); });
     if (panel.initialise()) {
         controller.registerPanel([&window] {
             window.showNormal();

@@ -6,8 +6,8 @@
 #include <QScreen>
 
 #include "launcher/launcher_ids.h"
-#include "launcher/qt/about_dialog.h"
 #include "launcher/qt/tray_images.h"
+#include "platform/qt/qt_about_box.h"
 
 namespace tovik::launcher {
 
@@ -72,7 +72,10 @@ bool QtTrayDesktop::trackPopupMenu(Handle owner, const std::vector<MenuItem>& it
 }
 
 int QtTrayDesktop::runAboutBox(const AboutTexts& texts, const std::function<Point(Size)>& place) {
-    AboutDialog dialog(texts);
+    constexpr int kIconSize = 32;
+    qt::AboutBox dialog(QString::fromStdString(texts.title), QString::fromStdString(texts.program),
+                        QString::fromStdString(texts.version),
+                        trayImage(IDI_CARD_READY).pixmap(kIconSize, kIconSize));
     dialog.adjustSize();
     const Point at = place({dialog.width(), dialog.height()});
     dialog.move(at.x, at.y);
