@@ -46,7 +46,14 @@ std::optional<QImage> render(const Program& program, const skin::Image& image, i
     Art art{painter, QSize(image.size.cx, image.size.cy), scale};
     if (!program.paint(image.name, art)) return std::nullopt;
     painter.end();
-    return out;
+    // An image without a transparent pixel is stored opaque: the programs then draw it without
+    // converting it (and without a second copy of it in memory).
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(out.constScanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if (qAlpha(line[x]) != 255) return out;
+    }
+    return out.convertToFormat(QImage::Format_RGB32);
 }
 
 bool saveAtomically(const QString& path, const QByteArray& bytes) {

@@ -270,6 +270,35 @@ TEST_F(PanelTest, PlayAndStopAskForStatusAtOnceOnlyWhenTheRowPolls) {
     EXPECT_EQ(card.requests[from + 1].in[4], 23);
 }
 
+// The buttons report clicks and repeats as WM_COMMAND with their id; each deck key sends its
+// command byte, the panel's own keys none.
+TEST_F(PanelTest, EveryButtonsCommandReachesTheUnit) {
+    start();
+    const std::pair<int, int> keys[] = {
+        {link::IDC_POWER, 31},   {link::IDC_ACCESS, 32}, {link::IDC_DOWN, 20},   {link::IDC_UP, 19},
+        {link::IDC_MDPLAY, 17},  {link::IDC_MDSTOP, 18}, {link::IDC_REC, 25},    {link::IDC_SYNC_REC, 24},
+        {link::IDC_TIME, 23},    {link::IDC_RECMODE, 26}, {link::IDC_AUTOMARK, 27},
+    };
+    for (auto [id, command] : keys) {
+        const std::size_t from = card.requests.size();
+        host.post(panel.window(), WM_COMMAND, static_cast<WParam>(id), 0);
+        host.runUntilIdle();
+        ASSERT_GT(card.requests.size(), from) << id;
+        EXPECT_EQ(card.requests[from].code, card::MDIO_SEND_COMMAND) << id;
+        EXPECT_EQ(card.requests[from].in[4], command) << id;
+    }
+    const std::size_t from = card.requests.size();
+    for (int id : {int(IDC_MDLOGO), int(IDC_MIN), int(IDC_QUESTION), int(link::IDC_FF), int(IDC_EDIT_UP)}) {
+        host.post(panel.window(), WM_COMMAND, static_cast<WParam>(id), 0);
+    }
+    host.runUntilIdle();
+    for (std::size_t i = from; i < card.requests.size(); ++i)
+        EXPECT_NE(card.requests[i].code, card::MDIO_SEND_COMMAND) << "no unit command from the panel's own keys";
+    host.post(panel.window(), WM_COMMAND, link::IDC_CLOSE, 0);
+    host.runUntilIdle();
+    EXPECT_TRUE(panel.ended());
+}
+
 TEST_F(PanelTest, LatchButtonsSearchAndStop) {
     start();
     const std::size_t from = card.requests.size();
