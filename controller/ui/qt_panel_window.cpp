@@ -37,8 +37,6 @@ QIcon programIcon() {
     return icon;
 }
 
-constexpr int kEditModeButtons[] = {IDC_EDIT_DOWN, IDC_EDIT_UP, IDC_OK, IDC_CANCEL};
-
 }  // namespace
 
 PanelWindow::PanelWindow(Host& host, ControllerPanel& panel, QWidget* parent)
@@ -176,8 +174,22 @@ void PanelWindow::panelEnded(int) {
     hide();
 }
 
-void PanelWindow::editButtonsChanged(bool shown) {
-    for (int id : kEditModeButtons) button(id)->setVisible(shown);
+void PanelWindow::controlShown(int controlId, bool shown) {
+    if (SkinButtonWidget* widget = button(controlId)) widget->setVisible(shown);
+}
+
+void PanelWindow::displayMessage(const std::string& text) { display_.showMessage(text); }
+
+unsigned PanelWindow::popupMenu(const std::vector<PopupMenuItem>& items, int anchorControl) {
+    QMenu menu(this);
+    for (const PopupMenuItem& item : items) {
+        QAction* action = menu.addAction(QString::fromStdString(item.text));
+        action->setData(item.id);
+        action->setEnabled(item.enabled);
+    }
+    const Rect anchor = controlRect(anchorControl);
+    QAction* chosen = menu.exec(mapToGlobal(QPoint(anchor.right + kPopupOffsetX, anchor.top)));
+    return chosen ? chosen->data().toUInt() : 0;
 }
 
 void PanelWindow::aboutRequested() {

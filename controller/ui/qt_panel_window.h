@@ -65,7 +65,9 @@ public:
     void sliderChanged(int position) override;
     void panelEnabled(bool enabled) override;
     void panelEnded(int result) override;
-    void editButtonsChanged(bool shown) override;
+    void controlShown(int controlId, bool shown) override;
+    void displayMessage(const std::string& text) override;
+    unsigned popupMenu(const std::vector<PopupMenuItem>& items, int anchorControl) override;
     void aboutRequested() override;
     void helpRequested() override;
     void waitCursor(bool on) override;

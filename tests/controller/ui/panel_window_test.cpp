@@ -199,12 +199,10 @@ TEST_F(PanelWindowQtTest, EnterAndEscapeNeverReachAControlAltF4AndCloseEndThePan
     EXPECT_FALSE(panel.ended()) << "Enter on CLOSE does not press it";
 
     panel.setEditButtonsShown(true);
-    EXPECT_TRUE(button(IDC_OK).isVisible());
     QTest::keyClick(&window, Qt::Key_Enter);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(hooks.clicks, (std::vector<int>{IDC_OK, IDC_CANCEL}));
     panel.setEditButtonsShown(false);
-    EXPECT_FALSE(button(IDC_OK).isVisible());
 
     QTest::keyClick(&window, Qt::Key_F4);
     EXPECT_FALSE(panel.ended());
@@ -232,6 +230,37 @@ TEST_F(PanelWindowQtTest, AltSpaceOpensTheSystemMenuWithTheAboutBox) {
     EXPECT_EQ(shown, "About TOVIK MD Controller");
     window.systemMenu()->close();
     EXPECT_FALSE(panel.ended());
+}
+
+// Confirmation mode swaps controls, asks on the display and offers its commands beside TOCEDIT.
+TEST_F(PanelWindowQtTest, EditingShowsControlsTheDisplaysMessageAndAPopupBesideTocEdit) {
+    start();
+    window.show();
+    window.controlShown(IDC_OK, true);
+    window.controlShown(link::IDC_MDPLAY, false);
+    EXPECT_TRUE(button(IDC_OK).isVisible());
+    EXPECT_FALSE(button(IDC_EDIT_UP).isVisible()) << "each control on its own";
+    EXPECT_FALSE(button(link::IDC_MDPLAY).isVisible());
+    window.displayMessage("ALL ERASE OK ?");
+    EXPECT_EQ(window.display().temporaryMessage(), "ALL ERASE OK ?");
+
+    // Picks the second item once the popup shows.
+    QPoint at;
+    QTimer pick;
+    QObject::connect(&pick, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* menu = qobject_cast<QMenu*>(top);
+            if (!menu || !menu->isVisible() || menu == window.systemMenu()) continue;
+            pick.stop();
+            at = menu->pos();
+            menu->setActiveAction(menu->actions().at(1));
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    pick.start(5);
+    const unsigned chosen = window.popupMenu({{32771, "Erase", false}, {32772, "All Erase", true}}, link::IDC_TOCEDIT);
+    EXPECT_EQ(chosen, 32772u);
+    EXPECT_EQ(at, window.mapToGlobal(QPoint(484 + 108 + 5, 142)));
 }
 
 TEST_F(PanelWindowQtTest, APressOnTheFaceOrTheMeterDragsTheWindow) {
