@@ -72,7 +72,7 @@ protected:
     QString runtime, config;
 };
 
-TEST_F(CleanEndTest, RotelaSendsItsClosingCommand) {
+TEST_F(CleanEndTest, RotelaSendsItsClosingCommandAndKeepsItsPosition) {
     ASSERT_TRUE(startDaemon());
     qt::QtWindowRegistry registry;
     QProcess rotela;
@@ -91,6 +91,8 @@ TEST_F(CleanEndTest, RotelaSendsItsClosingCommand) {
 
     terminateAndExpectCleanExit(rotela);
     EXPECT_NE(stateOf("search").find("none"), std::string::npos) << "no closing command reached the unit";
+    QSettings settings(config + "/Tovik/Rotela.conf", QSettings::IniFormat);
+    EXPECT_TRUE(settings.contains("Position/x") && settings.contains("Position/Min"));
 }
 
 TEST_F(CleanEndTest, SleevonKeepsItsWindowSettingsAndNeverSavesTheLabel) {
