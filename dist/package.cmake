@@ -18,6 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-liberation2")
 # Rotela's MIXER button opens the desktop's volume control.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pavucontrol | pavucontrol-qt")
+# Rotela's QUESTION button opens its help page in the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "desktop software for the TOVIK MiniDisc sound card
 The TOVIK DIGITAL SOUND CARD is a PC card whose unit carries a MiniDisc
 recorder. This package holds its desktop software:

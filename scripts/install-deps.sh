@@ -6,7 +6,7 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-de
           nlohmann-json3-dev libasound2-dev libxcb1-dev
           scdoc bash-completion libsystemd-dev desktop-file-utils shared-mime-info
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core poppler-utils xvfb xauth
-          fonts-dejavu-extra qt6-translations-l10n fonts-ipafont-mincho)
+          fonts-dejavu-extra qt6-translations-l10n fonts-ipafont-mincho xdg-utils)
 
 missing=()
 for p in "${packages[@]}"; do
