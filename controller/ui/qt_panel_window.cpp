@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -26,6 +27,9 @@ namespace tovik::ui {
 namespace {
 
 QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+// How much of the panel must be on a screen for a person to get hold of it.
+constexpr QSize kReachableSize(48, 24);
 
 // The program icon in the sizes the skin draws it.
 QIcon programIcon() {
@@ -222,8 +226,18 @@ bool PanelWindow::hasCaption() const { return !windowFlags().testFlag(Qt::Framel
 void PanelWindow::setCaption(bool shown) { setWindowFlag(Qt::FramelessWindowHint, !shown); }
 
 void PanelWindow::place(const WindowRect& rect) {
-    move(rect.x, rect.y);
-    setFixedSize(rect.width, rect.height);
+    QRect at(rect.x, rect.y, rect.width, rect.height);
+    // A place kept from a larger or another screen could leave the panel, which has no title
+    // bar, out of reach: unless enough of it shows to be dragged, it comes to the top-left corner.
+    bool reachable = false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry().intersected(at);
+        reachable |= shown.width() >= kReachableSize.width() && shown.height() >= kReachableSize.height();
+    }
+    if (!reachable && QGuiApplication::primaryScreen())
+        at.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    move(at.topLeft());
+    setFixedSize(at.size());
     raise();
 }
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -279,6 +280,15 @@ TEST_F(PanelWindowQtTest, APressOnTheFaceOrTheMeterDragsTheWindow) {
     QTest::mouseMove(window.meter(), QPoint(5, 30));
     QTest::mouseRelease(window.meter(), Qt::LeftButton, {}, QPoint(5, 30));
     EXPECT_EQ(window.pos(), next + QPoint(-5, 20));
+}
+
+TEST_F(PanelWindowQtTest, APlaceOffEveryScreenComesBackToTheCorner) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window.place({screen.right() - 20, 40, 625, 206});  // 20 pixels showing: too few to grab
+    EXPECT_EQ(window.pos(), screen.topLeft());
+    window.place({screen.right() - 100, screen.bottom() - 50, 625, 206});
+    EXPECT_EQ(window.pos(), QPoint(screen.right() - 100, screen.bottom() - 50)) << "enough shows";
+    EXPECT_EQ(window.size(), QSize(625, 206));
 }
 
 TEST_F(PanelWindowQtTest, QuestionOpensTheHelpPageAndMinMinimises) {
