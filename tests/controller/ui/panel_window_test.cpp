@@ -54,6 +54,8 @@ protected:
         panel.setPlacement(&window);
         panel.setHooks(&hooks);
     }
+    // The panel saves its place through the window at shutdown: the window must still be there.
+    ~PanelWindowQtTest() override { panel.shutdown(); }
     void start() {
         ASSERT_TRUE(panel.initialise());
         host.runUntilIdle();  // the model's answer starts the poll
