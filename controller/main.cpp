@@ -1,6 +1,8 @@
 // Rotela, the MD controller.
 #include <QApplication>
 
+#include <memory>
+
 #include "cardsim/daemon_driver.h"
 #include "controller/ui/controller_app.h"
 #include "controller/ui/controller_panel.h"
@@ -49,10 +51,15 @@ int main(int argc, char** argv) {
     tovik::ui::PanelDiscHooks discHooks(host, panel, progressWindow);
     panel.setHooks(&discHooks);
     discHooks.setDisplay(&window);
-    // Editing the disc: name changes, the TOCEDIT popup and the track list editor.
-    tovik::ui::QtEditingViews editingViews(host, &window);
-    tovik::ui::PanelEditing editing(host, panel, discHooks, editingViews.views());
-    editingViews.connect(editing);
+    // Editing the disc: name changes, the TOCEDIT popup and the track list editor. Its dialogs
+    // have text fields, which set up fonts: they are made once the panel shows.
+    std::unique_ptr<tovik::ui::QtEditingViews> editingViews;
+    std::unique_ptr<tovik::ui::PanelEditing> editing;
+    window.afterFirstFrame = [&] {
+        editingViews = std::make_unique<tovik::ui::QtEditingViews>(host, &window);
+        editing = std::make_unique<tovik::ui::PanelEditing>(host, panel, discHooks, editingViews->views());
+        editingViews->connect(*editing);
+    };
     window.onTrackStepHeld = [&discHooks](bool held) { discHooks.setStepButtonHeld(held); };
     host.setDialogParent(&window);
     // A signal or the session's end closes the panel as CLOSE does: shutdown and the position.

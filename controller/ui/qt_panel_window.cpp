@@ -53,7 +53,6 @@ PanelWindow::PanelWindow(Host& host, ControllerPanel& panel, QWidget* parent)
       display_(host, panel.window()) {
     setObjectName("rotelaPanel");
     setWindowTitle(QString::fromStdString(host.strings().text(link::IDS_CONTROLLER_TITLE)));
-    setWindowIcon(programIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);  // the panel paints every pixel itself
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(kPanelSilver.r, kPanelSilver.g, kPanelSilver.b));
@@ -124,13 +123,15 @@ void PanelWindow::createButtons() {
     }
 }
 
-void PanelWindow::registerTooltips() {
+void PanelWindow::firstFrameShown() {
     if (tooltipsRegistered_) return;
     tooltipsRegistered_ = true;
+    setWindowIcon(programIcon());  // four sizes to decode: not before the panel shows
     for (const ControlTooltip& tip : panelTooltips()) {
         if (SkinButtonWidget* widget = button(tip.id))
             widget->setToolTip(QString::fromStdString(host_.strings().text(tip.stringId)));
     }
+    if (afterFirstFrame) afterFirstFrame();
 }
 
 SkinButtonWidget* PanelWindow::button(int id) const {
@@ -145,7 +146,10 @@ void PanelWindow::paintEvent(QPaintEvent*) {
     qt::QtCanvas canvas(painter, rotelaSkin());
     paintPanel(canvas, {width(), height()}, isMinimized());
     // Texts wait until the first frame is up.
-    if (!tooltipsRegistered_) QTimer::singleShot(0, this, [this] { registerTooltips(); });
+    if (!firstFrame_) {
+        firstFrame_ = true;
+        QTimer::singleShot(0, this, [this] { firstFrameShown(); });
+    }
 }
 
 void PanelWindow::changeEvent(QEvent* event) {

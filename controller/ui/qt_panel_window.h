@@ -14,7 +14,7 @@
 //   window.onTrackStepHeld = [&](bool held) { discHooks.setStepButtonHeld(held); };
 //
 // The first frame is bitmaps only (the display starts dark); the tooltips are registered just
-// after it.
+// after it, and afterFirstFrame runs then.
 
 #include <QPoint>
 #include <QWidget>
@@ -45,6 +45,9 @@ public:
 
     // UP or DOWN went down (true) or came up: no track name is read while one is held.
     std::function<void(bool)> onTrackStepHeld;
+    // Runs once, just after the first frame is up: the place for what needs fonts and text
+    // (dialogs with text fields), so that the panel shows as soon as it can.
+    std::function<void()> afterFirstFrame;
 
     // --- the window's parts, by control id ---
     SkinButtonWidget* button(int id) const;
@@ -96,7 +99,7 @@ protected:
 private:
     void createButtons();
     void createChildren();
-    void registerTooltips();
+    void firstFrameShown();
     bool panelKey(QKeyEvent* event);
 
     Host& host_;
@@ -109,6 +112,7 @@ private:
     DisplayWidget* displayWidget_ = nullptr;
     QMenu* systemMenu_ = nullptr;
     bool tooltipsRegistered_ = false;
+    bool firstFrame_ = false;
     bool stepHeld_ = false;
     bool waitCursor_ = false;
     // Moving the window by hand where the window system does not move it.

@@ -32,8 +32,8 @@ void SkinButtonWidget::attach() {
 }
 
 QSize SkinButtonWidget::sizeHint() const {
-    QImage up = rotelaSkin().image(core_.images().up);
-    return up.isNull() ? QSize(16, 16) : up.size();
+    const QSize up = rotelaSkin().size(core_.images().up);
+    return up.isEmpty() ? QSize(16, 16) : up;
 }
 
 void SkinButtonWidget::paintEvent(QPaintEvent*) {

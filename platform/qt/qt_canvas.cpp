@@ -2,15 +2,19 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPalette>
+#include <QResource>
 
 #include <cmath>
 #include <map>
 #include <mutex>
 #include <utility>
+
+#include "platform/qt/raw_image.h"
 
 namespace tovik::qt {
 
@@ -74,13 +78,38 @@ qreal cellPer100(const QFont& font) {
 
 SkinImages::SkinImages(QString folder) : folder_(std::move(folder)) {}
 
+namespace {
+
+// A compiled-in image kept as pixels (NAME.img beside NAME.png): drawn from the program's own
+// mapped file, nothing decoded. Null when there is none.
+QImage compiledInPixels(const QString& pngFile) {
+    if (!pngFile.startsWith(':') || !pngFile.endsWith(QStringLiteral(".png"))) return {};
+    QResource raw(pngFile.chopped(4) + QStringLiteral(".img"));
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression) return {};
+    return rawImageView(raw.data(), raw.size());
+}
+
+}  // namespace
+
 QImage SkinImages::load(const QString& file) const {
     auto it = images_.find(file);
     if (it != images_.end()) return *it;
-    QImage image(file);
+    QImage image = compiledInPixels(file);
+    if (image.isNull()) image = QImage(file, "PNG");  // the skin is PNG: no other format is tried
     if (!image.isNull()) image.setDevicePixelRatio(1);  // ratios are set where they are drawn
     images_.insert(file, image);
     return image;
+}
+
+QSize SkinImages::size(std::string_view name) const {
+    const QString file = folder_ + '/' + toQString(name) + QStringLiteral(".png");
+    if (auto decoded = images_.find(file); decoded != images_.end()) return decoded->size();
+    auto it = sizes_.find(file);
+    if (it == sizes_.end()) {
+        const QImage pixels = compiledInPixels(file);
+        it = sizes_.insert(file, pixels.isNull() ? QImageReader(file, "PNG").size() : pixels.size());
+    }
+    return it->isValid() ? *it : QSize();
 }
 
 QImage SkinImages::image(std::string_view name) const {
@@ -331,8 +360,8 @@ void QtCanvas::line(Point from, Point to, const Pen& pen) {
 // --- bitmaps ---
 
 Size QtCanvas::bitmapSize(std::string_view name) const {
-    QImage image = images_.image(name);
-    return image.isNull() ? Size{} : Size{image.width(), image.height()};
+    const QSize size = images_.size(name);
+    return size.isEmpty() ? Size{} : Size{size.width(), size.height()};
 }
 
 void QtCanvas::drawPixmapAt(Point dst, const QPixmap& pixmap, const QRectF& source, Size logicalSize) {

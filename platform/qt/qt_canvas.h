@@ -27,13 +27,16 @@ class QPainter;
 
 namespace tovik::qt {
 
-// A folder of PNG images looked up by name: ":/skin" (the program's compiled-in skin) or a
+// A folder of PNG images looked up by name (compiled in, a 1x image may instead be kept as its
+// pixels, NAME.img, see raw_image.h): ":/skin" (the program's compiled-in skin) or a
 // folder on disk. Loaded images are kept for the life of the object.
 class SkinImages {
 public:
     explicit SkinImages(QString folder = QStringLiteral(":/skin"));
 
-    bool contains(std::string_view name) const { return !image(name).isNull(); }
+    bool contains(std::string_view name) const { return !size(name).isEmpty(); }
+    // The 1x image's size, read from its header (nothing is decoded); empty when there is none.
+    QSize size(std::string_view name) const;
     // The 1x image; null when the name has none.
     QImage image(std::string_view name) const;
     // The image for a device pixel ratio: the @2x one (with ratio 2) when ratio > 1 and it
@@ -47,6 +50,7 @@ private:
 
     QString folder_;
     mutable QHash<QString, QImage> images_;
+    mutable QHash<QString, QSize> sizes_;
     mutable QHash<QString, QPixmap> pixmaps_;
 };
 

@@ -1,7 +1,9 @@
 // skingen: draws a program's skin.
 //
-//   skingen --program rotela --out DIR      every image as DIR/NAME.png and DIR/NAME@2x.png,
-//                                           and DIR/skin.qrc listing them under ":/skin"
+//   skingen --program rotela --out DIR      every image as DIR/NAME.img (1x, its pixels ready
+//                                           to draw, platform/qt/raw_image.h) and
+//                                           DIR/NAME@2x.png, and DIR/skin.qrc listing them
+//                                           under ":/skin"
 //   skingen --program rotela --sheet FILE   a contact sheet of every image at 1x and 2x
 //   skingen --program icons --theme DIR     the desktop's icons as DIR/hicolor/SIZExSIZE/NAME.png
 //
@@ -25,6 +27,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/qt/raw_image.h"
 #include "tools/skingen/programs.h"
 
 namespace tovik::skingen {
@@ -73,8 +76,11 @@ int writeSkin(const Program& program, const QString& folder) {
                              image.name.c_str());
                 return 1;
             }
-            const QString file = QString::fromStdString(image.name) + (scale == 2 ? "@2x.png" : ".png");
-            if (!drawn->save(folder + '/' + file, "PNG")) {
+            // 1x is drawn at start: kept as pixels; 2x, for dense screens only, as PNG.
+            const QString file = QString::fromStdString(image.name) + (scale == 2 ? "@2x.png" : ".img");
+            const bool written = scale == 2 ? drawn->save(folder + '/' + file, "PNG")
+                                            : saveAtomically(folder + '/' + file, qt::encodeRawImage(*drawn));
+            if (!written) {
                 std::fprintf(stderr, "skingen: cannot write %s/%s\n", qPrintable(folder), qPrintable(file));
                 return 1;
             }
