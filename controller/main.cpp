@@ -64,8 +64,9 @@ int main(int argc, char** argv) {
     host.setDialogParent(&window);
     // A signal or the session's end closes the panel as CLOSE does: shutdown and the position.
     // A message box or dialog still open would hold the program up: it closes as Escape would.
-    tovik::qt::ShutdownRequests shutdownRequests([&panel] {
+    tovik::qt::ShutdownRequests shutdownRequests([&panel, &editing] {
         panel.end(0);
+        if (editing) editing->endDialogs();
         for (QWidget* open : QApplication::topLevelWidgets())
             if (open->isModal() && open->isVisible()) open->close();
     });

@@ -363,7 +363,7 @@ void TrackListEditor::cardGone() {
 }
 
 void TrackListEditor::finish(int code) {
-    if (ended_) return;
+    if (ended_ || !open_) return;
     ended_ = true;
     for (unsigned id : {TIMER_LEVEL_POLL, TIMER_COMMAND_TIMEOUT, TIMER_WRITE_TIMEOUT})
         host_.killTimer(window_, id);

@@ -108,6 +108,8 @@ public:
     void rowSelected(int row);
     // Acts as Change... (1041) on the row, when that button is enabled.
     void rowDoubleClicked(int row);
+    // The controller is ending: the editor closes (IDCANCEL) with whatever it is waiting for.
+    void abandon() { finish(IDCANCEL); }
 
     LResult onMessage(Msg msg, WParam wParam, LParam lParam) override;
 

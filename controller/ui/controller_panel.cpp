@@ -270,12 +270,6 @@ bool ControllerPanel::systemCommand(unsigned id) {
     return true;
 }
 
-void ControllerPanel::setEditButtonsShown(bool shown) {
-    if (editButtons_ == shown) return;
-    editButtons_ = shown;
-    view_->editButtonsChanged(shown);
-}
-
 LResult ControllerPanel::onMessage(Msg msg, WParam wParam, LParam lParam) {
     if (ended_) return 0;
     switch (msg) {

@@ -64,8 +64,6 @@ public:
     // The whole panel is disabled while the label editor's window exists.
     virtual void panelEnabled(bool) {}
     virtual void panelEnded(int /*result*/) {}
-    // OK and CANCEL (and edit mode's UP and DOWN) appear or go.
-    virtual void editButtonsChanged(bool /*shown*/) {}
     // The About box (a system command 0x10-0x1F) and the help page (QUESTION).
     virtual void aboutRequested() {}
     virtual void helpRequested() {}
@@ -151,8 +149,9 @@ public:
     bool keyDown(PanelKey key, bool altDown);
     // A system command (WM_SYSCOMMAND id); true when the panel took it, false for the default.
     bool systemCommand(unsigned id);
-    // Edit mode shows OK and CANCEL; Enter and Escape then press them.
-    void setEditButtonsShown(bool shown);
+    // Confirmation mode shows OK and CANCEL (through the view); Enter and Escape then press
+    // them.
+    void setEditButtonsShown(bool shown) { editButtons_ = shown; }
     bool editButtonsShown() const { return editButtons_; }
 
     // Poll control: interval 0 lets pollInterval() choose.

@@ -92,6 +92,12 @@ bool PanelEditing::click(int controlId) {
     }
 }
 
+void PanelEditing::endDialogs() {
+    nameDialog_.cancel();
+    waitBox_.close();
+    editor_.abandon();
+}
+
 // ---------------------------------------------------------------- the popup
 
 std::vector<PopupMenuItem> PanelEditing::popupItems() const {

@@ -51,6 +51,9 @@ public:
     bool handle(Msg msg, WParam wParam, LParam lParam) override;
     bool click(int controlId) override;
 
+    // The controller is ending: every editing dialog still open goes, as Cancel would.
+    void endDialogs();
+
     // The popup's commands, enabled as the state in force allows.
     std::vector<PopupMenuItem> popupItems() const;
 

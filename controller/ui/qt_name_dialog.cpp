@@ -1,10 +1,12 @@
 #include "controller/ui/qt_name_dialog.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "controller/disc/editing_texts.h"
+#include "controller/ui/qt_dialog_placement.h"
 #include "controller/ui/qt_md_text_edit.h"
 
 namespace tovik::ui {
@@ -24,34 +26,41 @@ private:
     QtNameDialog& owner_;
 };
 
-QtNameDialog::QtNameDialog(Host& host, QWidget* owner) : dialog_(new Window(*this, owner)) {
-    dialog_->setObjectName("nameDialog171");
-    dialog_->setWindowModality(Qt::ApplicationModal);
-    field_ = new MdTextLineEdit(host.codePage(), host.strings().language(), dialog_);
+QtNameDialog::QtNameDialog(Host& host, QWidget* owner) : host_(host), owner_(owner) {}
+
+QtNameDialog::~QtNameDialog() { hide(); }
+
+void QtNameDialog::build() {
+    auto text = [this](unsigned id) { return QString::fromStdString(host_.strings().text(id)); };
+    // Over the window in front: the track list editor while it is open, else the panel.
+    QWidget* front = QApplication::activeModalWidget();
+    auto* dialog = new Window(*this, front ? front : owner_.data());
+    dialog_ = dialog;
+    dialog->setObjectName("nameDialog171");
+    dialog->setWindowModality(Qt::ApplicationModal);
+    field_ = new MdTextLineEdit(host_.codePage(), host_.strings().language(), dialog);
     field_->setObjectName("edit1042");
     field_->setMaxLength(disc::kNameMaxChars);
     field_->setMinimumWidth(320);
 
-    auto* buttons = new QDialogButtonBox(dialog_);
-    QPushButton* ok = buttons->addButton(QString::fromStdString(host.strings().text(disc::IDS_DIALOG_OK)),
-                                         QDialogButtonBox::AcceptRole);
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* ok = buttons->addButton(text(disc::IDS_DIALOG_OK), QDialogButtonBox::AcceptRole);
     ok->setObjectName("ok1");
     ok->setDefault(true);
-    buttons->addButton(QString::fromStdString(host.strings().text(disc::IDS_DIALOG_CANCEL)),
-                       QDialogButtonBox::RejectRole)
-        ->setObjectName("cancel2");
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog_, [this] { dialog_->accept(); });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog_, [this] { dialog_->reject(); });
+    buttons->addButton(text(disc::IDS_DIALOG_CANCEL), QDialogButtonBox::RejectRole)->setObjectName("cancel2");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, [dialog] { dialog->accept(); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, [dialog] { dialog->reject(); });
 
-    auto* layout = new QVBoxLayout(dialog_);
+    auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(field_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    placeOver(dialog, dialog->parentWidget());
 }
 
-QtNameDialog::~QtNameDialog() { delete dialog_.data(); }
-
 void QtNameDialog::show(const std::string& caption, const std::string& name) {
+    hide();
+    build();
     dialog_->setWindowTitle(QString::fromStdString(caption));
     field_->setText(QString::fromStdString(name));
     field_->selectAll();
@@ -61,15 +70,21 @@ void QtNameDialog::show(const std::string& caption, const std::string& name) {
     field_->setFocus();
 }
 
-std::string QtNameDialog::text() const { return field_->text().toStdString(); }
+std::string QtNameDialog::text() const { return field_ ? field_->text().toStdString() : std::string(); }
 
 void QtNameDialog::setText(const std::string& text) {
+    if (!field_) return;
     field_->setText(QString::fromStdString(text));
     field_->setFocus();
 }
 
 void QtNameDialog::hide() {
-    if (dialog_) dialog_->hide();
+    field_ = nullptr;
+    if (!dialog_) return;
+    QDialog* dialog = dialog_;
+    dialog_ = nullptr;
+    dialog->hide();
+    dialog->deleteLater();  // one of its buttons may be what called
 }
 
 }  // namespace tovik::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The name dialog on screen (template 171): the caption, one filtered line of at most 100
 // characters and OK / Cancel. It only shows: OK, Cancel, Enter, Escape and the close box go to
-// the behaviour (disc::NameDialog), which decides when the dialog goes.
+// the behaviour (disc::NameDialog), which decides when the dialog goes. The window is made
+// afresh each time it shows, over the window that is in front then.
 
 #include <QDialog>
 #include <QPointer>
@@ -29,13 +30,18 @@ public:
     std::function<void()> onOk;
     std::function<void()> onCancel;
 
+    // While it shows.
     QDialog* dialog() const { return dialog_; }
     MdTextLineEdit* field() const { return field_; }
 
 private:
     class Window;
-    QPointer<QDialog> dialog_;  // a child of the owner, which may go first
-    MdTextLineEdit* field_;
+    void build();
+
+    Host& host_;
+    QPointer<QWidget> owner_;
+    QPointer<QDialog> dialog_;
+    MdTextLineEdit* field_ = nullptr;
 };
 
 }  // namespace tovik::ui

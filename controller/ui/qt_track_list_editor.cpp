@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "controller/disc/editing_texts.h"
+#include "controller/ui/qt_dialog_placement.h"
 #include "controller/ui/skin_button_widget.h"
 #include "controller/ui/track_list_widget.h"
 
@@ -73,6 +74,7 @@ void QtTrackListEditor::build(TrackListEditor& editor) {
     discName_->setReadOnly(true);
     discLabel->setBuddy(discName_);
     auto* discRow = new QHBoxLayout;
+    discRow->setSpacing(8);
     discRow->addWidget(discLabel);
     discRow->addWidget(discName_, 1);
     discRow->addWidget(pushButton(IDC_CHANGE_DISC, IDS_EDITOR_CHANGE));
@@ -131,6 +133,7 @@ void QtTrackListEditor::build(TrackListEditor& editor) {
 void QtTrackListEditor::open(TrackListEditor& editor) {
     close();
     build(editor);
+    placeBelow(dialog_, owner_);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();

@@ -1,9 +1,12 @@
 #include "controller/ui/qt_wait_box.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
+
+#include "controller/ui/qt_dialog_placement.h"
 
 namespace tovik::ui {
 
@@ -17,37 +20,42 @@ protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
-QtWaitBox::QtWaitBox(QWidget* owner) : dialog_(new Window(owner)) {
-    dialog_->setObjectName("waitBox181");
-    dialog_->setWindowModality(Qt::ApplicationModal);
-    dialog_->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    text_ = new QLabel(dialog_);
-    text_->setObjectName("waitText");
-    text_->setAlignment(Qt::AlignCenter);
-    auto* busy = new QProgressBar(dialog_);
+QtWaitBox::~QtWaitBox() { hide(); }
+
+void QtWaitBox::show(const std::string& caption, const std::string& text) {
+    hide();
+    QWidget* front = QApplication::activeModalWidget();
+    auto* dialog = new Window(front ? front : owner_.data());
+    dialog_ = dialog;
+    dialog->setObjectName("waitBox181");
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    dialog->setWindowTitle(QString::fromStdString(caption));
+    auto* label = new QLabel(QString::fromStdString(text), dialog);
+    label->setObjectName("waitText");
+    label->setAlignment(Qt::AlignCenter);
+    auto* busy = new QProgressBar(dialog);
     busy->setRange(0, 0);  // no end known: the bar shows activity
     busy->setTextVisible(false);
     busy->setFixedHeight(10);
-    auto* layout = new QVBoxLayout(dialog_);
+    auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(24, 18, 24, 18);
     layout->setSpacing(12);
-    layout->addWidget(text_);
+    layout->addWidget(label);
     layout->addWidget(busy);
-    dialog_->setMinimumWidth(280);
+    dialog->setMinimumWidth(280);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-QtWaitBox::~QtWaitBox() { delete dialog_.data(); }
-
-void QtWaitBox::show(const std::string& caption, const std::string& text) {
-    dialog_->setWindowTitle(QString::fromStdString(caption));
-    text_->setText(QString::fromStdString(text));
-    dialog_->show();
-    dialog_->raise();
+    placeOver(dialog, dialog->parentWidget());
+    dialog->show();
+    dialog->raise();
 }
 
 void QtWaitBox::hide() {
-    if (dialog_) dialog_->hide();
+    if (!dialog_) return;
+    QDialog* dialog = dialog_;
+    dialog_ = nullptr;
+    dialog->hide();
+    dialog->deleteLater();
 }
 
 }  // namespace tovik::ui

@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTest>
 
 #include "cardsim/in_process_driver.h"
@@ -71,8 +72,10 @@ TEST(QtNameDialogTest, KeysAndButtonsAskTheBehaviour) {
     EXPECT_TRUE(view.dialog()->isVisible()) << "only the behaviour closes it";
     view.setText("ﾕｷ");
     EXPECT_EQ(view.text(), "ﾕｷ");
+    QPointer<QDialog> shown = view.dialog();
     view.hide();
-    EXPECT_FALSE(view.dialog()->isVisible());
+    EXPECT_EQ(view.dialog(), nullptr);
+    EXPECT_FALSE(shown && shown->isVisible()) << "it goes, and a new one comes with the next show";
 }
 
 class TrackListEditorWindowTest : public ::testing::Test {
