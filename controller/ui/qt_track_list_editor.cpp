@@ -19,6 +19,10 @@ namespace tovik::ui {
 
 using namespace tovik::disc;
 
+namespace {
+constexpr int kSideWidth = 128;
+}  // namespace
+
 // Escape and the close box are the editor's Cancel; Enter its default button, Exit.
 class QtTrackListEditor::Window : public QDialog {
 public:
@@ -111,11 +115,14 @@ void QtTrackListEditor::build(TrackListEditor& editor) {
     QPushButton* exit = pushButton(IDC_EDITOR_EXIT, IDS_EDITOR_EXIT);
     exit->setDefault(true);
 
+    QPushButton* changeTrack = pushButton(IDC_CHANGE_TRACK, IDS_EDITOR_CHANGE);
+    // The buttons keep one width in either language.
+    for (QWidget* w : std::initializer_list<QWidget*>{moveGroup, changeTrack, exit}) w->setFixedWidth(kSideWidth);
     auto* side = new QVBoxLayout;
     side->addWidget(moveGroup);
     side->addSpacing(6);
     side->addLayout(del);
-    side->addWidget(pushButton(IDC_CHANGE_TRACK, IDS_EDITOR_CHANGE));
+    side->addWidget(changeTrack);
     side->addStretch(1);
     side->addWidget(exit);
 
