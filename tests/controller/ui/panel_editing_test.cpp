@@ -127,21 +127,6 @@ TEST_F(PanelEditingTest, ThePopupFollowsTheStateInForce) {
     EXPECT_FALSE(editing.confirming()) << "a disabled item is not carried out";
 }
 
-class JapanesePanelEditing : public test::EditingFixture {
-protected:
-    JapanesePanelEditing() : EditingFixture(Language::Japanese) {}
-};
-
-TEST_F(JapanesePanelEditing, ThePopupAndTheQuestionsInJapanese) {
-    start(kFiveTracks);
-    std::vector<std::string> texts;
-    for (const auto& item : editing.popupItems()) texts.push_back(item.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"消去", "全消去", "移動", "結合", "分割", "トラック編集..."}));
-    view.popupChoice = ID_ERASE;
-    panel.click(IDC_TOCEDIT);
-    EXPECT_EQ(view.messageLine(), "1 曲目を消去しますか ?");
-}
-
 // --- confirmation mode ---
 
 TEST_F(PanelEditingTest, CombineAsksForThePairBeforeTheCurrentTrackAndEnterSendsIt) {
