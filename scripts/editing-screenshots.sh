@@ -5,32 +5,7 @@
 # renames and reorders the Japanese album and prints what `mdctl names` then reads from the disc.
 #
 #   scripts/editing-screenshots.sh [DISPLAY_NUMBER]     (default 93; it must be free)
-set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$PWD
-bin=$root/build/default/bin
-out=$root/docs/screenshots
-discs=$root/cardsim/discs
-number=${1:-93}
-
-work=$(mktemp -d)
-export DISPLAY=":$number" VTOVIKMD_SOCKET="vtovikmd-editing-shots-$$"
-export TOVIK_RUNTIME_DIR="$work/runtime" XDG_RUNTIME_DIR="$work/xdg" XDG_CONFIG_HOME="$work/config"
-mkdir -p -m 700 "$TOVIK_RUNTIME_DIR" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-if [ -e "/tmp/.X$number-lock" ]; then
-    echo "display :$number is in use; give a free display number" >&2
-    exit 1
-fi
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 & pids+=($!)
-sleep 1
-cd "$work"
+number=${1:-93} screen=1024x768x24 source "$(dirname "$0")/xvfb-session.sh"
 
 daemon=""
 unit() {  # a fresh unit with this disc

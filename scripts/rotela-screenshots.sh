@@ -3,32 +3,7 @@
 # the simulated card, on a private Xvfb, driving the panel with xdotool as a person would.
 #
 #   scripts/rotela-screenshots.sh [DISPLAY_NUMBER]     (default 97; it must be free)
-set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$PWD
-bin=$root/build/default/bin
-out=$root/docs/screenshots
-discs=$root/cardsim/discs
-number=${1:-97}
-
-work=$(mktemp -d)
-export DISPLAY=":$number" VTOVIKMD_SOCKET="vtovikmd-shots-$$"
-export TOVIK_RUNTIME_DIR="$work/runtime" XDG_RUNTIME_DIR="$work/xdg" XDG_CONFIG_HOME="$work/config"
-mkdir -p -m 700 "$TOVIK_RUNTIME_DIR" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-if [ -e "/tmp/.X$number-lock" ]; then
-    echo "display :$number is in use; give a free display number" >&2
-    exit 1
-fi
-Xvfb "$DISPLAY" -screen 0 1400x900x24 -nolisten tcp > /dev/null 2>&1 & pids+=($!)
-sleep 1
-cd "$work"
+number=${1:-97} screen=1400x900x24 source "$(dirname "$0")/xvfb-session.sh"
 
 # Control centres in the panel's client pixels.
 declare -A at=([POWER]="45 51" [ACCESS]="115 51" [PLAY]="583 44" [STOP]="534 44" [REC]="567 98")
