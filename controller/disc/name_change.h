@@ -5,6 +5,7 @@
 // written is then forgotten, so that the next status reads it back from the disc.
 
 #include "controller/disc/disc_name_reader.h"
+#include "controller/disc/name_edit_requests.h"
 #include "controller/disc/name_dialog.h"
 #include "controller/disc/wait_box.h"
 #include "controller/link/button_state.h"
@@ -13,13 +14,6 @@
 #include "platform/host.h"
 
 namespace tovik::disc {
-
-// From the display to the panel.
-constexpr Msg WM_EDIT_DISC_NAME = 0xD00;
-constexpr Msg WM_EDIT_TRACK_NAME = 0xD01;
-
-constexpr unsigned TIMER_NAME_WRITE_TIMEOUT = 11;  // on the panel's window
-constexpr unsigned kNameWriteTimeoutMs = 50000;
 
 class NameChange {
 public:

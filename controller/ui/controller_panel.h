@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cardsim/card_device.h"
+#include "controller/disc/name_edit_requests.h"
 #include "controller/link/button_state.h"
 #include "controller/link/md_comm_wnd.h"
 #include "controller/link/md_status.h"
@@ -31,7 +32,7 @@ enum PanelTimer : unsigned {
     TIMER_NAME_RETRY = 3,
     TIMER_STATUS_TIMEOUT = 9,
     TIMER_READ_TIMEOUT = 10,
-    TIMER_WRITE_TIMEOUT = 11,
+    TIMER_WRITE_TIMEOUT = disc::TIMER_NAME_WRITE_TIMEOUT,
     TIMER_LABEL_EDITOR = 20,
     TIMER_MIXER = 30,
 };

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "controller/disc/name_edit_requests.h"
 #include "controller/link/md_status.h"
 #include "controller/ui/display_layout.h"
 #include "platform/host.h"
@@ -19,8 +20,8 @@
 namespace tovik::ui {
 
 // Sent to the parent on a double click of a name box (wParam and lParam 0).
-constexpr Msg WM_EDIT_DISC_NAME = 0xD00;
-constexpr Msg WM_EDIT_TRACK_NAME = 0xD01;
+using disc::WM_EDIT_DISC_NAME;
+using disc::WM_EDIT_TRACK_NAME;
 
 enum DisplayTimer : unsigned {
     TIMER_MESSAGE_END = 1,
