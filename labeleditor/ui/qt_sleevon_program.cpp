@@ -1,8 +1,6 @@
 #include "labeleditor/ui/qt_sleevon_program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QPageSetupDialog>
 #include <QPrinterInfo>
 #include <QScreen>
@@ -25,10 +23,8 @@ SleevonProgram::~SleevonProgram() {
 }
 
 void SleevonProgram::applyLanguage(Language language) {
+    // Qt's own texts follow the language through the host; the window's face is Sleevon's.
     if (language != Language::Japanese) return;
-    auto* translator = new QTranslator(qApp);
-    if (translator->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
     QFont font = QApplication::font();
     font.setFamilies({"IPAPGothic", font.family()});
     QApplication::setFont(font);

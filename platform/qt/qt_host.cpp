@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 
 namespace tovik::qt {
 
@@ -39,6 +41,16 @@ QtHost::QtHost(const std::string& programName, const StringResource& strings)
       codePage_(CodePage::system()) {
     QCoreApplication::setOrganizationName("Tovik");
     QCoreApplication::setApplicationName(QString::fromStdString(programName));
+    // Qt's own texts (the buttons of message boxes, the standard dialogs) in the programs'
+    // language, so a Japanese system never sees English buttons under Japanese messages.
+    if (strings_.language() == Language::Japanese && QCoreApplication::instance()) {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(translator);
+        } else {
+            delete translator;
+        }
+    }
 }
 
 QtHost::~QtHost() {
