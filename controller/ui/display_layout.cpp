@@ -10,12 +10,12 @@ constexpr std::uint8_t kAnsiCharSet = 0;
 constexpr std::uint8_t kShiftJisCharSet = 128;
 
 FontSpec font(std::string face, int height, int weight, std::uint8_t charSet) {
-    FontSpec spec;
-    spec.face = std::move(face);
-    spec.height = height;  // positive: the cell height
-    spec.weight = weight;
-    spec.charSet = charSet;
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.face = std::move(face);
+    fontSpec.height = height;  // positive: the cell height
+    fontSpec.weight = weight;
+    fontSpec.charSet = charSet;
+    return fontSpec;
 }
 
 }  // namespace

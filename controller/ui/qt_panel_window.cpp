@@ -88,20 +88,20 @@ void PanelWindow::createChildren() {
 }
 
 void PanelWindow::createButtons() {
-    for (const PanelButton& spec : panelButtons()) {
-        const Rect at = controlRect(spec.id);
+    for (const PanelButton& layoutButton : panelButtons()) {
+        const Rect at = controlRect(layoutButton.id);
         SkinButtonWidget* widget = nullptr;
-        if (spec.kind == ButtonKind::Latch) {
-            widget = new LatchButtonWidget(host_, spec.id, spec.caption, this);
+        if (layoutButton.kind == ButtonKind::Latch) {
+            widget = new LatchButtonWidget(host_, layoutButton.id, layoutButton.caption, this);
         } else {
-            auto* repeat = new RepeatButtonWidget(host_, spec.id, spec.caption, this);
-            if (const RepeatSetting* setting = repeatSetting(spec.id)) {
+            auto* repeat = new RepeatButtonWidget(host_, layoutButton.id, layoutButton.caption, this);
+            if (const RepeatSetting* setting = repeatSetting(layoutButton.id)) {
                 repeat->button().setAutoRepeat(true);
                 repeat->button().setRepeatPeriod(setting->periodMs);
                 repeat->button().setReleaseNotification(setting->releaseNotification);
             }
-            if (spec.id == link::IDC_ACCESS) access_ = repeat;
-            if (spec.id == link::IDC_UP || spec.id == link::IDC_DOWN) {
+            if (layoutButton.id == link::IDC_ACCESS) access_ = repeat;
+            if (layoutButton.id == link::IDC_UP || layoutButton.id == link::IDC_DOWN) {
                 // The disc model must know while a track key is held.
                 auto repaint = repeat->button().onChanged;
                 repeat->button().onChanged = [this, repaint] {
@@ -115,11 +115,11 @@ void PanelWindow::createButtons() {
             }
             widget = repeat;
         }
-        widget->setObjectName(QString::number(spec.id));
+        widget->setObjectName(QString::number(layoutButton.id));
         widget->setParentWindow(panel_.window());
         widget->move(at.left, at.top);  // sized by its up image
-        if (spec.startsHidden) widget->hide();
-        buttons_[spec.id] = widget;
+        if (layoutButton.startsHidden) widget->hide();
+        buttons_[layoutButton.id] = widget;
     }
 }
 

@@ -3,15 +3,15 @@
 namespace tovik::label {
 
 FontSpec fontSpecOf(const LogFont& font, const CodePage& codePage) {
-    FontSpec spec;
-    spec.face = codePage.toUtf8(font.face());
-    spec.height = font.height;
-    spec.weight = font.weight;
-    spec.italic = font.italic != 0;
-    spec.underline = font.underline != 0;
-    spec.strikeOut = font.strikeOut != 0;
-    spec.charSet = font.charSet;
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.face = codePage.toUtf8(font.face());
+    fontSpec.height = font.height;
+    fontSpec.weight = font.weight;
+    fontSpec.italic = font.italic != 0;
+    fontSpec.underline = font.underline != 0;
+    fontSpec.strikeOut = font.strikeOut != 0;
+    fontSpec.charSet = font.charSet;
+    return fontSpec;
 }
 
 std::unique_ptr<DeviceFont> LabelFontDevice::createFont(const LogFont& font) {
@@ -19,10 +19,10 @@ std::unique_ptr<DeviceFont> LabelFontDevice::createFont(const LogFont& font) {
 }
 
 LabelFontSpecs fontSpecsOf(const DeviceFonts& fonts) {
-    LabelFontSpecs specs;
+    LabelFontSpecs fontSpecs;
     for (std::size_t i = 0; i < fonts.size(); ++i)
-        if (const auto* font = dynamic_cast<const LabelFont*>(fonts[i].get())) specs[i] = font->spec();
-    return specs;
+        if (const auto* font = dynamic_cast<const LabelFont*>(fonts[i].get())) fontSpecs[i] = font->fontSpec();
+    return fontSpecs;
 }
 
 }  // namespace tovik::label

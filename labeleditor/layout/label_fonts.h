@@ -15,8 +15,8 @@ namespace tovik::label {
 // A device font made from a font record: the canvas's description of it.
 class LabelFont : public DeviceFont {
 public:
-    explicit LabelFont(FontSpec spec) : spec_(std::move(spec)) {}
-    const FontSpec& spec() const { return spec_; }
+    explicit LabelFont(FontSpec fontSpec) : spec_(std::move(fontSpec)) {}
+    const FontSpec& fontSpec() const { return spec_; }
 
 private:
     FontSpec spec_;

@@ -167,21 +167,21 @@ const SkinImages& programSkin() {
 
 // --- fonts ---
 
-QFont toQFont(const FontSpec& spec) {
+QFont toQFont(const FontSpec& fontSpec) {
     installFaceSubstitutions();
-    QFont font = spec.face.empty() ? QGuiApplication::font() : QFont(QString::fromStdString(spec.face));
+    QFont font = fontSpec.face.empty() ? QGuiApplication::font() : QFont(QString::fromStdString(fontSpec.face));
     // A Japanese font whose face this machine lacks takes the Japanese gothic face for kana and
     // Latin alike, as a Japanese desktop would, rather than whatever face has the glyphs.
     constexpr std::uint8_t kShiftJisCharSet = 128;
-    if (spec.charSet == kShiftJisCharSet) font.setFamilies(font.families() << QStringLiteral("IPAGothic"));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight == 0 ? 400 : spec.weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
-    if (spec.height < 0) {
-        font.setPixelSize(-spec.height);
-    } else if (spec.height > 0) {
-        int pixels = static_cast<int>(std::lround(spec.height * 100.0 / cellPer100(font)));
+    if (fontSpec.charSet == kShiftJisCharSet) font.setFamilies(font.families() << QStringLiteral("IPAGothic"));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(fontSpec.weight == 0 ? 400 : fontSpec.weight, 1, 1000)));
+    font.setItalic(fontSpec.italic);
+    font.setUnderline(fontSpec.underline);
+    font.setStrikeOut(fontSpec.strikeOut);
+    if (fontSpec.height < 0) {
+        font.setPixelSize(-fontSpec.height);
+    } else if (fontSpec.height > 0) {
+        int pixels = static_cast<int>(std::lround(fontSpec.height * 100.0 / cellPer100(font)));
         font.setPixelSize(std::max(1, pixels));
     }
     return font;
@@ -409,12 +409,12 @@ std::optional<Rgb> QtCanvas::bitmapPixel(std::string_view name, Point p) const {
 
 // --- text ---
 
-QFont QtCanvas::logicalFont(const FontSpec& spec) const {
-    QFont font = toQFont(spec);
+QFont QtCanvas::logicalFont(const FontSpec& fontSpec) const {
+    QFont font = toQFont(fontSpec);
     if (state_.mode == MapMode::LoMetric) {
         // The default size is a screen size: bring it to 0.1 mm. Hinting would fit the glyphs
         // to a pixel grid the text does not lie on.
-        if (spec.height == 0) {
+        if (fontSpec.height == 0) {
             int pixels = QFontInfo(font).pixelSize();
             font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels / scaleY()))));
         }
@@ -423,8 +423,8 @@ QFont QtCanvas::logicalFont(const FontSpec& spec) const {
     return font;
 }
 
-Size QtCanvas::textExtent(const FontSpec& spec, std::string_view utf8) const {
-    QFontMetricsF metrics(logicalFont(spec), painter_.device());
+Size QtCanvas::textExtent(const FontSpec& fontSpec, std::string_view utf8) const {
+    QFontMetricsF metrics(logicalFont(fontSpec), painter_.device());
     return {static_cast<int>(std::ceil(metrics.horizontalAdvance(toQString(utf8)) - 0.01)),
             static_cast<int>(std::lround(metrics.ascent() + metrics.descent()))};
 }

@@ -59,7 +59,7 @@ const SkinImages& programSkin();
 
 // The Qt font for a font description, its size in logical units. Family names of the other
 // desktop ("Arial", the Japanese gothic face) map to installed faces with the same metrics.
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSpec& fontSpec);
 
 class QtCanvas : public Canvas {
 public:
@@ -115,7 +115,7 @@ private:
     void useDeviceCoordinates();
     void useLogicalCoordinates();
     // The font in logical units under the current mapping.
-    QFont logicalFont(const FontSpec& spec) const;
+    QFont logicalFont(const FontSpec& fontSpec) const;
     void drawPixmapAt(Point dst, const QPixmap& pixmap, const QRectF& source, Size logicalSize);
 
     QPainter& painter_;

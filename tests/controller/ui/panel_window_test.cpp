@@ -94,10 +94,10 @@ TEST_F(PanelWindowQtTest, TheFaceIsBuiltFromTheLayoutWithTooltipsAfterTheFirstFr
     EXPECT_FALSE(window.hasCaption());
     EXPECT_EQ(window.geometry(), QRect(40, 50, 625, 206));
     EXPECT_EQ(window.windowTitle(), "TOVIK MD Controller");
-    for (const PanelButton& spec : panelButtons()) {
-        const Rect r = controlRect(spec.id);
-        EXPECT_EQ(button(spec.id).geometry(), QRect(r.left, r.top, r.width(), r.height())) << spec.id;
-        EXPECT_EQ(button(spec.id).isHidden(), spec.startsHidden) << spec.id;
+    for (const PanelButton& layoutButton : panelButtons()) {
+        const Rect r = controlRect(layoutButton.id);
+        EXPECT_EQ(button(layoutButton.id).geometry(), QRect(r.left, r.top, r.width(), r.height())) << layoutButton.id;
+        EXPECT_EQ(button(layoutButton.id).isHidden(), layoutButton.startsHidden) << layoutButton.id;
     }
     EXPECT_EQ(window.meter()->geometry(), QRect(81, 74, 47, 103));
     EXPECT_EQ(window.displayWidget()->geometry(), QRect(141, 70, 317, 123));
