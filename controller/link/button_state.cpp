@@ -8,8 +8,6 @@ std::optional<int> ButtonState::apply(const MdStatus& status) {
     if (!cls) return std::nullopt;
     row_ = &selectRow(*cls);
     accessAlt_ = status.accessNibble() == 2;
-    currentTrack_ = status.currentTrack;
-    subState6_ = status.subState == 6;
     return row_->number;
 }
 
@@ -17,19 +15,19 @@ bool ButtonState::enabled(Column column) const {
     return row_ && static_cast<std::size_t>(column) < kControlColumnCount && row_->allows(column);
 }
 
-bool ButtonState::popupEnabled(PopupCommand command) const {
+bool ButtonState::popupEnabled(PopupCommand command, const MdStatus& now) const {
     if (!row_) return false;
     const auto column =
         static_cast<Column>(static_cast<std::size_t>(kFirstPopupColumn) + static_cast<int>(command));
     if (!row_->allows(column)) return false;
     switch (command) {
         case PopupCommand::Combine:
-            if (currentTrack_ <= 1) return false;
+            if (now.currentTrack <= 1) return false;
             [[fallthrough]];
         case PopupCommand::Erase:
         case PopupCommand::Move:
         case PopupCommand::Divide:
-            return !subState6_;
+            return now.subState != 6;
         case PopupCommand::EditTrack:
         case PopupCommand::AllErase:
             return true;

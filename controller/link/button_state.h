@@ -29,20 +29,18 @@ public:
     bool accessAltImage() const { return accessAlt_; }
     unsigned pollN() const { return row_ ? row_->pollN() : 0; }
 
-    // The popup rule: the row's column, except that ERASE, MOVE, DIVIDE and COMBINE are locked
-    // while the sub-state was 6, and COMBINE needs a track before the current one.
-    bool popupEnabled(PopupCommand command) const;
+    // The popup rule, when the menu opens: the row's column, except that ERASE, MOVE, DIVIDE
+    // and COMBINE are locked while the sub-state is 6, and COMBINE needs a track before the
+    // current one. Sub-state and track are the status as it is now (a mode-6 status among
+    // them), the same status the question and the command are then made from.
+    bool popupEnabled(PopupCommand command, const MdStatus& now) const;
     bool trackNameEditable() const { return row_ && row_->allows(Column::TrackName); }
     bool discNameEditable() const { return row_ && row_->allows(Column::DiscName); }
-    std::uint8_t currentTrack() const { return currentTrack_; }
-    bool editingLocked() const { return subState6_; }
 
 private:
     const StateRow* row_ = nullptr;
     bool mdLogo_ = false;
     bool accessAlt_ = false;
-    std::uint8_t currentTrack_ = 0;
-    bool subState6_ = false;
 };
 
 }  // namespace tovik::link

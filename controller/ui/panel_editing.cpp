@@ -109,7 +109,7 @@ std::vector<PopupMenuItem> PanelEditing::popupItems() const {
         if (item.isSeparator()) continue;
         const std::optional<PopupCommand> permission = permissionFor(item.id);
         items.push_back({item.id, item.text(language),
-                         permission && panel_.buttons().popupEnabled(*permission)});
+                         permission && panel_.buttons().popupEnabled(*permission, panel_.status())});
     }
     return items;
 }
