@@ -12,6 +12,7 @@
 #include "resources/strings.h"
 #include "tools/mdctl/disc_names.h"
 #include "tools/mdctl/disc_rename.h"
+#include "tools/mdctl/name_file.h"
 
 namespace tovik::mdctl {
 namespace {
@@ -128,6 +129,25 @@ TEST_F(MdctlRename, ACueSheetTitlesTheDiscAndItsTracks) {
                                                   "Salt & Silver", "The Ferryman's Song", "Interlude",
                                                   "Northern Light (Reprise)", "Driftwood", "Last Boat Home"}));
     EXPECT_EQ(r.out.find("track 1"), std::string::npos) << "an unchanged name is not written again";
+}
+
+// Whether a file is a CUE sheet is decided by what it holds when its name does not say: a plain
+// list of titles that read like TRACK lines must not lose its names to the sheet reader.
+TEST(NameFileKind, ASheetNeedsItsFileLineAPlainListNeverDoes) {
+    const CodePage page = CodePage::forLanguage(Language::English);
+    NameFile plain = parseNameFile("Remixes\nTrack 1 Remix\nTrack 2 Extended\n", false, page);
+    EXPECT_FALSE(plain.cueSheet);
+    EXPECT_EQ(plain.names.disc, "Remixes");
+    EXPECT_EQ(plain.names.tracks, (std::map<int, std::string>{{1, "Track 1 Remix"}, {2, "Track 2 Extended"}}));
+
+    NameFile sheet = parseNameFile("TITLE \"Live\"\nFILE \"live.wav\" WAVE\n  TRACK 01 AUDIO\n"
+                                   "    TITLE \"Opening\"\n",
+                                   false, page);
+    EXPECT_TRUE(sheet.cueSheet);
+    EXPECT_EQ(sheet.names.disc, "Live");
+    EXPECT_EQ(sheet.names.tracks, (std::map<int, std::string>{{1, "Opening"}}));
+    // A ".cue" name makes a sheet of a file without FILE lines.
+    EXPECT_TRUE(parseNameFile("TRACK 01 AUDIO\nTITLE \"x\"\n", true, page).cueSheet);
 }
 
 class JapaneseMdctlRename : public MdctlRename {

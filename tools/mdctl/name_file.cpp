@@ -86,10 +86,14 @@ std::optional<int> trackNumber(const std::string& word) {
     return value;
 }
 
+// A sheet names its audio file before its first track: "FILE ..." then "TRACK nn TYPE". A plain
+// list whose titles happen to read "Track 2 Remix" has no FILE line and stays a plain list.
 bool looksLikeCueSheet(const std::vector<std::string>& lines) {
+    bool file = false;
     for (const std::string& line : lines) {
         const CueLine cue = splitCueLine(line);
-        if (cue.keyword == "TRACK" && cue.args.size() == 2 && trackNumber(cue.args[0])) return true;
+        if (cue.keyword == "FILE" && !cue.args.empty()) file = true;
+        if (cue.keyword == "TRACK" && cue.args.size() == 2 && trackNumber(cue.args[0])) return file;
     }
     return false;
 }

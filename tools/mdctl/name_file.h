@@ -2,8 +2,8 @@
 // Names for a whole disc from a file, for mdctl rename --from:
 // - a plain text file: the first line is the disc's name, line k + 1 track k's; an empty line
 //   leaves that name as it is;
-// - a CUE sheet (recognised by its TRACK lines, or a ".cue" name): the TITLE before the first
-//   TRACK is the disc's name, the TITLE under "TRACK k ..." track k's.
+// - a CUE sheet (recognised by a FILE line before its first TRACK line, or a ".cue" name):
+//   the TITLE before the first TRACK is the disc's name, the TITLE under "TRACK k ..." track k's.
 // The file is UTF-8 (with or without a byte-order mark) or, when it is not valid UTF-8, text in
 // the system's ANSI code page.
 
