@@ -91,6 +91,10 @@ TEST_F(MdctlRename, NamesFromTheCommandLine) {
     EXPECT_EQ(run(rename, {"9", "x"}).status, EXIT_NAMES_REFUSED) << "the disc has 8 tracks";
     EXPECT_EQ(run(rename, {"seven", "x"}).status, EXIT_USAGE);
     EXPECT_EQ(run(rename, {"--from", (folder / "missing.txt").string()}).status, EXIT_FILE_FAILED);
+    // A folder named by mistake is a file that cannot be read, not the end of the program.
+    r = run(rename, {"--from", folder.string()});
+    EXPECT_EQ(r.status, EXIT_FILE_FAILED);
+    EXPECT_NE(r.err.find("Is a directory"), std::string::npos) << r.err;
 
     // Outside the code page, or in it but not a character a disc holds.
     r = run(rename, {"disc", "Łódź"});

@@ -1,11 +1,7 @@
 #include "tools/mdctl/disc_rename.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <vector>
 
@@ -13,6 +9,7 @@
 #include "controller/disc/md_text.h"
 #include "controller/disc/name_change.h"
 #include "controller/link/md_comm_wnd.h"
+#include "labeleditor/document/file_io.h"
 #include "tools/mdctl/disc_names.h"
 #include "tools/mdctl/name_file.h"
 
@@ -45,12 +42,15 @@ struct Request {
 };
 
 int readNames(const std::string& path, NameList& names, const CodePage& codePage, std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << "mdctl: cannot read " << path << ": " << std::strerror(errno) << '\n';
+    // The label files' reader: a regular file of sensible size, so that a folder, a device or a
+    // pipe named by mistake is reported instead of ending the program or never returning.
+    std::string why;
+    const std::optional<std::vector<std::uint8_t>> read = label::readFileBytes(path, &why);
+    if (!read) {
+        err << "mdctl: cannot read " << path << ": " << why << '\n';
         return EXIT_FILE_FAILED;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes(read->begin(), read->end());
     const bool cueByName = path.size() >= 4 && (path.ends_with(".cue") || path.ends_with(".CUE"));
     NameFile file = parseNameFile(bytes, cueByName, codePage);
     if (!file.error.empty()) {
