@@ -131,11 +131,6 @@ private:
     bool returned_ = false;
 };
 
-int usageError(std::ostream& err, const std::string& problem, const std::string& usage) {
-    err << "mdctl: " << problem << "\nusage: mdctl " << usage << '\n';
-    return EXIT_USAGE;
-}
-
 }  // namespace
 
 int readDisc(Environment& env, std::ostream& err, DiscReading& reading) {

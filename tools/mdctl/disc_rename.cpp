@@ -19,11 +19,6 @@ namespace {
 
 constexpr const char* kUsage = "rename [--dry-run] disc TEXT | N TEXT | --from FILE";
 
-int usageError(std::ostream& err, const std::string& problem) {
-    err << "mdctl: " << problem << "\nusage: mdctl " << kUsage << '\n';
-    return EXIT_USAGE;
-}
-
 std::string label(int track) { return track == 0 ? "disc" : "track " + std::to_string(track); }
 
 // One name to write.
@@ -67,7 +62,7 @@ int parse(Args args, Request& request, const CodePage& codePage, std::ostream& e
         args.erase(it);
     }
     if (args.size() == 2 && args[0] == "--from") return readNames(args[1], request.names, codePage, err);
-    if (args.size() != 2) return usageError(err, "which name, and what to call it?");
+    if (args.size() != 2) return usageError(err, "which name, and what to call it?", kUsage);
     if (args[0] == "disc") {
         request.names.disc = args[1];
         return EXIT_OK;
@@ -76,7 +71,7 @@ int parse(Args args, Request& request, const CodePage& codePage, std::ostream& e
     const std::string& word = args[0];
     auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), track);
     if (ec != std::errc() || ptr != word.data() + word.size() || track < 1 || track > 255)
-        return usageError(err, "'" + word + "' is neither 'disc' nor a track number 1-255");
+        return usageError(err, "'" + word + "' is neither 'disc' nor a track number 1-255", kUsage);
     request.names.tracks[track] = args[1];
     return EXIT_OK;
 }

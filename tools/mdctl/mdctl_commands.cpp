@@ -29,11 +29,6 @@ std::optional<unsigned> parseNumber(const std::string& word, unsigned max) {
     return value;
 }
 
-int usageError(std::ostream& err, const std::string& problem, const std::string& usage) {
-    err << "mdctl: " << problem << "\nusage: mdctl " << usage << '\n';
-    return EXIT_USAGE;
-}
-
 // Splits "--json" out of the arguments.
 bool takeFlag(Args& args, const std::string& flag) {
     for (auto it = args.begin(); it != args.end(); ++it) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,6 +21,12 @@ struct Subcommand {
     std::string usage;  // the arguments, for the usage text
     Run run;
 };
+
+// A wrong argument: what is wrong and the command's usage line on standard error; EXIT_USAGE.
+inline int usageError(std::ostream& err, const std::string& problem, const std::string& usage) {
+    err << "mdctl: " << problem << "\nusage: mdctl " << usage << '\n';
+    return EXIT_USAGE;
+}
 
 // The subcommands that talk to the deck through env, plus the card-less ones.
 std::vector<Subcommand> subcommands(Environment& env);
