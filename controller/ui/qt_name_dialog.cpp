@@ -1,5 +1,7 @@
 #include "controller/ui/qt_name_dialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -62,7 +64,11 @@ void QtNameDialog::show(const std::string& caption, const std::string& name) {
     hide();
     build();
     dialog_->setWindowTitle(QString::fromStdString(caption));
-    field_->setText(QString::fromStdString(name));
+    // The limit is on typing. A longer name already on the disc shows whole, as a set text
+    // passes an edit's limit; cut to the limit, an OK without a change would shorten it.
+    const QString text = QString::fromStdString(name);
+    field_->setMaxLength(std::max<int>(disc::kNameMaxChars, static_cast<int>(text.size())));
+    field_->setText(text);
     field_->selectAll();
     dialog_->show();
     dialog_->raise();

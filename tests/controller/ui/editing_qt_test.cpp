@@ -78,6 +78,24 @@ TEST(QtNameDialogTest, KeysAndButtonsAskTheBehaviour) {
     EXPECT_FALSE(shown && shown->isVisible()) << "it goes, and a new one comes with the next show";
 }
 
+// The field takes 100 typed characters, but a longer name already on the disc (another deck's,
+// or mdctl's) is shown whole: opening the dialog and pressing OK must not cut it.
+TEST(QtNameDialogTest, ALongerNameFromTheDiscIsShownWholeAndNotLengthened) {
+    fake::FakeHost host(resources::rotelaStrings(), Language::English);
+    QtNameDialog view(host, nullptr);
+    const std::string longName(150, 'a');
+    view.show("Track name Edit", longName);
+    EXPECT_EQ(view.text(), longName);
+    view.field()->end(false);
+    QTest::keyClicks(view.field(), "bc");
+    EXPECT_EQ(view.text(), longName) << "no typing past what it holds";
+    QTest::keyClick(view.field(), Qt::Key_Backspace);
+    EXPECT_EQ(view.text().size(), 149u);
+
+    view.show("Track name Edit", "Tide");
+    EXPECT_EQ(view.field()->maxLength(), 100) << "a new show starts from the field's own limit";
+}
+
 class TrackListEditorWindowTest : public ::testing::Test {
 protected:
     TrackListEditorWindowTest() {
