@@ -58,7 +58,7 @@ Rect controlRect(int id);
 enum class ButtonKind {
     Repeat,  // RepeatButton (without a repeat setting it is a plain bitmap button)
     Latch,   // LatchButton: FF and REV
-    Plain,   // a bitmap button of the framework: CLOSE, MIN, QUESTION
+    Plain,   // a bitmap button of the framework: CLOSE, MIN, QUESTION; a double click is one click
 };
 
 struct PanelButton {

@@ -100,6 +100,7 @@ void PanelWindow::createButtons() {
                 repeat->button().setRepeatPeriod(setting->periodMs);
                 repeat->button().setReleaseNotification(setting->releaseNotification);
             }
+            if (layoutButton.kind == ButtonKind::Plain) repeat->button().setDoubleClickPresses(false);
             if (layoutButton.id == link::IDC_ACCESS) access_ = repeat;
             if (layoutButton.id == link::IDC_UP || layoutButton.id == link::IDC_DOWN) {
                 // The disc model must know while a track key is held.

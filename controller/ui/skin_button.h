@@ -53,8 +53,13 @@ public:
     virtual void mouseDown() = 0;
     virtual void mouseMove(bool overButton) = 0;
     virtual void mouseUp(bool overButton) = 0;
-    // A double click is a second press.
-    void doubleClick() { mouseDown(); }
+    // The second click of a double click. RepeatButton and LatchButton turn it into a second
+    // press; the framework's plain bitmap button (the panel's CLOSE, MIN and QUESTION) only
+    // notes that a double click happened, so for it the pair is a single click.
+    void doubleClick() {
+        if (doubleClickPresses_) mouseDown();
+    }
+    void setDoubleClickPresses(bool on) { doubleClickPresses_ = on; }
     // A press from outside the mouse and the keyboard (a screen reader's).
     virtual void click() = 0;
     // Input the button may not finish (it was disabled, hidden or lost the keyboard focus): it
@@ -77,6 +82,7 @@ private:
     Handle parent_ = kNoWindow;
     int id_;
     std::string caption_;
+    bool doubleClickPresses_ = true;
 };
 
 }  // namespace tovik::ui

@@ -135,6 +135,19 @@ TEST_F(RepeatButtonTest, ADoubleClickIsASecondPress) {
     host.advance(300);
     up.mouseUp(true);
     EXPECT_EQ(parent.times(WM_COMMAND), (std::vector<std::uint64_t>{1200, 1550, 1550}));
+
+    // The framework's own bitmap button (the panel's CLOSE, MIN, QUESTION) takes a double click
+    // as one click.
+    parent.got.clear();
+    RepeatButton help(host, host, 1021, "QUESTION");
+    help.setParent(parent.window);
+    help.setDoubleClickPresses(false);
+    help.mouseDown();
+    help.mouseUp(true);
+    help.doubleClick();
+    EXPECT_FALSE(help.held());
+    help.mouseUp(true);
+    EXPECT_EQ(parent.messages(), (std::vector<Msg>{WM_COMMAND}));
 }
 
 TEST_F(RepeatButtonTest, CancellingAHeldButtonStopsItWithoutAClick) {
