@@ -67,7 +67,10 @@ void RepeatButton::spaceUp() {
 void RepeatButton::click() { sendToParent(WM_COMMAND); }
 
 void RepeatButton::cancel() {
-    stopTimer();
+    // At rest no timer runs: the space bar and the mouse together may have both running.
+    timers_.killTimer(window(), TIMER_FIRST);
+    timers_.killTimer(window(), TIMER_REPEAT);
+    timer_ = TIMER_NONE;
     mouseHeld_ = false;
     spaceHeld_ = false;
     setPushed(false);

@@ -160,6 +160,21 @@ TEST_F(RepeatButtonTest, CancellingAHeldButtonStopsItWithoutAClick) {
     host.advance(1000);
     EXPECT_EQ(parent.times(WM_COMMAND), (std::vector<std::uint64_t>{300}));
     EXPECT_EQ(repaints, 2);  // pressed, then up again
+
+    // Held by the space bar and the mouse at once, the button runs its repeat timer and a new
+    // first delay: cancelling stops both, or the stray repeat timer would fire into later presses.
+    parent.got.clear();
+    up.spaceDown(false);  // at 1350
+    host.advance(350);
+    up.mouseDown();
+    up.cancel();
+    EXPECT_FALSE(host.timerRunning(up.window(), RepeatButton::TIMER_FIRST));
+    EXPECT_FALSE(host.timerRunning(up.window(), RepeatButton::TIMER_REPEAT));
+    host.advance(1000);
+    up.mouseDown();  // a short click later: one command, on the release
+    host.advance(150);
+    up.mouseUp(true);
+    EXPECT_EQ(parent.times(WM_COMMAND), (std::vector<std::uint64_t>{1650, 2850}));
 }
 
 TEST(SkinButtonImagesTest, PickDownFocusUpAndDisabledByWhatTheSkinHas) {
