@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cardsim/daemon_protocol.h"
+#include "cardsim/daemon_socket.h"
 #include "cardsim/driver_device.h"
 
 namespace tovik::card {
@@ -13,7 +14,9 @@ namespace tovik::card {
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
-constexpr int kReplyTimeoutMs = 2000;  // a daemon this slow to accept counts as gone
+// A daemon that has not accepted a request this long after it was sent counts as gone, whatever
+// else it sends meanwhile.
+constexpr int kReplyTimeoutMs = 2000;
 
 class DaemonDevice final : public DriverDevice {
 public:
@@ -54,10 +57,12 @@ private:
         reply_.reset();
         waiting_ = true;
         if (write(frame)) {
+            const QDeadlineTimer deadline(kReplyTimeoutMs);
+            // The reply may come through drain() as readyRead fires inside the wait.
             for (;;) {
                 drain();
                 if (reply_ || !connected_) break;
-                if (!socket_.waitForReadyRead(kReplyTimeoutMs) && !socket_.bytesAvailable()) {
+                if (!waitForBytes(socket_, deadline)) {
                     broken();  // closed, or too slow to count as alive
                     break;
                 }
@@ -128,13 +133,8 @@ public:
             return 0;
         socket_.flush();
         wire::FrameReader reader;
-        for (;;) {
-            if (auto body = reader.next()) return wire::readReply(*body).value_or(false) ? 1 : 0;
-            if (reader.broken() || (!socket_.bytesAvailable() && !socket_.waitForReadyRead(kReplyTimeoutMs)))
-                return 0;
-            const QByteArray data = socket_.readAll();
-            reader.feed(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size()));
-        }
+        const auto body = readFrame(socket_, reader, QDeadlineTimer(kReplyTimeoutMs));
+        return body && wire::readReply(*body).value_or(false) ? 1 : 0;
     }
 
 private:

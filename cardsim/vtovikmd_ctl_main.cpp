@@ -10,6 +10,7 @@
 
 #include "cardsim/card_service.h"
 #include "cardsim/daemon_protocol.h"
+#include "cardsim/daemon_socket.h"
 #include "platform/command_line.h"
 
 namespace {
@@ -27,7 +28,7 @@ constexpr const char* kUsage =
     "  quit                         stop vtovikmd\n"
     "The socket is $VTOVIKMD_SOCKET, else vtovikmd in $XDG_RUNTIME_DIR, else vtovikmd-<uid> in the\n"
     "temporary directory. Exit status: 0 done, 1 vtovikmd is not running or refused the command,\n"
-    "2 wrong arguments or an unreadable image file.\n";
+    "2 wrong arguments, or an image file that cannot be read or is larger than 1 MiB.\n";
 
 constexpr int kTimeoutMs = 5000;
 
@@ -47,14 +48,20 @@ int main(int argc, char** argv) {
     }
     if (words.size() == 2 && words[0] == "load") {
         // The daemon gets the image's text: relative paths mean what they mean here.
-        std::ifstream file(words[1], std::ios::binary);
+        const std::string path = words[1];
+        std::ifstream file(path, std::ios::binary);
         if (!file) {
-            std::fprintf(stderr, "vtovikmd-ctl: cannot read the disc image %s\n", words[1].c_str());
+            std::fprintf(stderr, "vtovikmd-ctl: cannot read the disc image %s\n", path.c_str());
             return 2;
         }
         std::ostringstream text;
         text << file.rdbuf();
         words[1] = text.str();
+        // The daemon takes no frame above its limit (it would only hang up).
+        if (words[1].size() + 16 > tovik::card::wire::kMaxFrame) {
+            std::fprintf(stderr, "vtovikmd-ctl: the disc image %s is larger than 1 MiB\n", path.c_str());
+            return 2;
+        }
     }
     tovik::card::ParsedControl parsed = tovik::card::parseControl(words);
     if (!parsed.command) {
@@ -74,22 +81,17 @@ int main(int argc, char** argv) {
     socket.flush();
 
     tovik::card::wire::FrameReader reader;
-    for (;;) {
-        if (auto body = reader.next()) {
-            auto reply = tovik::card::wire::readControlReply(*body);
-            if (!reply) continue;  // an answer meant for devices; never sent to us, but harmless
-            if (!reply->ok) {
-                std::fprintf(stderr, "vtovikmd-ctl: %s\n", reply->text.c_str());
-                return 1;
-            }
-            std::printf("%s\n", reply->text.c_str());
-            return 0;
-        }
-        if (reader.broken() || (!socket.bytesAvailable() && !socket.waitForReadyRead(kTimeoutMs))) {
-            std::fprintf(stderr, "vtovikmd-ctl: vtovikmd did not answer\n");
+    const QDeadlineTimer deadline(kTimeoutMs);
+    while (auto body = tovik::card::readFrame(socket, reader, deadline)) {
+        auto reply = tovik::card::wire::readControlReply(*body);
+        if (!reply) continue;  // an answer meant for devices; never sent to us, but harmless
+        if (!reply->ok) {
+            std::fprintf(stderr, "vtovikmd-ctl: %s\n", reply->text.c_str());
             return 1;
         }
-        const QByteArray data = socket.readAll();
-        reader.feed(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size()));
+        std::printf("%s\n", reply->text.c_str());
+        return 0;
     }
+    std::fprintf(stderr, "vtovikmd-ctl: vtovikmd did not answer\n");
+    return 1;
 }

@@ -2,6 +2,7 @@
 // dying daemon, faults, and clients that send what they should not.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <fcntl.h>
@@ -9,6 +10,9 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <thread>
 
 #include "cardsim/daemon_driver.h"
 #include "cardsim/daemon_protocol.h"
@@ -234,9 +238,75 @@ TEST_F(DaemonTest, CtlReportsMissingDaemonBadArgumentsAndBadImages) {
     EXPECT_EQ(rejected.exitCode, 1);
     EXPECT_NE(rejected.err.find("tracks[0].length"), std::string::npos) << rejected.err;
     EXPECT_EQ(ctl({"load", dir.filePath("missing.json")}).exitCode, 2);
+    QFile huge(dir.filePath("huge.json"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(QByteArray(wire::kMaxFrame, ' '));
+    huge.close();
+    auto tooLarge = ctl({"load", huge.fileName()});
+    EXPECT_EQ(tooLarge.exitCode, 2);
+    EXPECT_NE(tooLarge.err.find("larger than 1 MiB"), std::string::npos) << tooLarge.err;
     auto state = ctl({"state"});
     EXPECT_EQ(state.exitCode, 0) << "the daemon keeps running";
     EXPECT_NE(state.out.find("Harbour Lights"), std::string::npos);
+}
+
+// A daemon that takes every connection and then only chatters: an answer frame for nobody every
+// few milliseconds, never a reply. Serves from a thread of its own, since the clients block.
+class ChatteringDaemon {
+public:
+    explicit ChatteringDaemon(const std::string& path) {
+        listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        listening_ = ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                     ::listen(listener_, 8) == 0;
+        thread_ = std::thread([this] { serve(); });
+    }
+    ~ChatteringDaemon() {
+        stop_ = true;
+        thread_.join();
+        for (int fd : clients_) ::close(fd);
+        ::close(listener_);
+    }
+    bool listening() const { return listening_; }
+
+private:
+    void serve() {
+        UnitAnswer noise;
+        noise.tag = 999'999;
+        noise.area.assign(13, 0);
+        const wire::Bytes frame = wire::answerFrame(noise);
+        while (!stop_) {
+            pollfd incoming{listener_, POLLIN, 0};
+            if (::poll(&incoming, 1, 5) == 1) clients_.push_back(::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC));
+            for (int fd : clients_) (void)!::send(fd, frame.data(), frame.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+        }
+    }
+    int listener_ = -1;
+    bool listening_ = false;
+    std::vector<int> clients_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST_F(DaemonTest, ADaemonThatNeverAcceptsCountsAsGoneHoweverMuchItChatters) {
+    ChatteringDaemon chatter(socketPath);
+    ASSERT_TRUE(chatter.listening());
+    auto c = client();
+    ASSERT_TRUE(c) << "it takes the connection";
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(c->cardReady());
+    EXPECT_LT(clock.elapsed(), 4000) << "the wait for acceptance has a deadline";
+    EXPECT_FALSE(c->getStatus()) << "and then every request fails at once";
+    EXPECT_LT(clock.elapsed(), 4000);
+
+    auto mixer = openDaemonMixerDriver();
+    ASSERT_TRUE(mixer);
+    clock.restart();
+    EXPECT_EQ(mixer->sendMessage(0x5000, 0, 0), 0);
+    EXPECT_LT(clock.elapsed(), 4000);
 }
 
 // Writes raw bytes as a misbehaving client would.
