@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building and testing the suite needs on Debian 12, when it is missing.
+#   scripts/install-deps.sh [PACKAGE...]   also these, which only the calling script needs
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libasound2-dev libxcb1-dev
           scdoc bash-completion libsystemd-dev desktop-file-utils shared-mime-info
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core poppler-utils xvfb xauth
-          fonts-dejavu-extra qt6-translations-l10n fonts-ipafont-mincho xdg-utils)
+          fonts-dejavu-extra qt6-translations-l10n fonts-ipafont-mincho xdg-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/package
 
-scripts/install-deps.sh
+# dpkg-buildflags and dpkg-shlibdeps, and file, which CPack runs on every installed file.
+scripts/install-deps.sh dpkg-dev file
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DTOVIK_TESTS=OFF \
       -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \

@@ -29,7 +29,12 @@ if have vtovikmd; then
     "$bin/vtovikmd" &
   fi
   daemon_pid=$!
-  sleep 1.6  # the unit reads the disc's table of contents first
+  # Traymote started before the daemon listens would find no driver and end at once; the tools
+  # want the unit to have read the disc's table of contents.
+  for _ in $(seq 100); do
+    "$bin/vtovikmd-ctl" state 2>/dev/null | grep -q '"loading": false' && break
+    sleep 0.1
+  done
   echo "vtovikmd is serving the simulated card (disc: $disc)"
 else
   echo "vtovikmd is not built yet: the programs will report a missing driver."

@@ -8,6 +8,7 @@ bin=$root/build/default/bin
 out=$root/docs/screenshots
 discs=$root/cardsim/discs
 
+"$root/scripts/install-deps.sh" xdotool x11-apps imagemagick  # clicks, xwd and convert
 work=$(mktemp -d)
 export DISPLAY=":$number" VTOVIKMD_SOCKET="vtovikmd-shots-$$"
 export TOVIK_RUNTIME_DIR="$work/runtime" XDG_RUNTIME_DIR="$work/xdg" XDG_CONFIG_HOME="$work/config"
