@@ -53,6 +53,16 @@ constexpr std::uint32_t kNameTextSize = 2048;
 
 constexpr const char* kDevicePath = "\\\\.\\VTOVIKMD.vxd";
 
+// The 4-byte values of the requests and name records (handles, addresses, sizes) are
+// little-endian, whatever the byte order of the program.
+inline void putU32(std::uint8_t* at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+inline std::uint32_t getU32(const std::uint8_t* at) {
+    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
 // An open device: the handle of CreateFileA.
 class CardDevice {
 public:

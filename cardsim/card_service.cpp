@@ -26,10 +26,6 @@ std::optional<unsigned> parseCount(const std::string& s, unsigned max) {
     return v;
 }
 
-void putU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 }  // namespace
 
 const char* answerKindName(AnswerKind kind) {
@@ -242,9 +238,9 @@ UnitAnswer CardService::answer(const Pending& p) {
         a.result = read.result;
         if (read.result == NAME_OK) {
             a.area.assign(kNameRecordSize, 0);
-            putU32(a.area, 0, r.nameKind);
-            putU32(a.area, 4, r.nameIndex);
-            putU32(a.area, 12, static_cast<std::uint32_t>(read.text.size() + 1));
+            putU32(a.area.data(), r.nameKind);
+            putU32(a.area.data() + 4, r.nameIndex);
+            putU32(a.area.data() + 12, static_cast<std::uint32_t>(read.text.size() + 1));
             std::memcpy(a.area.data() + 16, read.text.data(), read.text.size());
         }
         break;

@@ -5,19 +5,6 @@
 
 namespace tovik::card {
 
-namespace {
-
-std::uint32_t readU32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-void writeU32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-}  // namespace
-
 DriverDevice::~DriverDevice() = default;
 
 bool DriverDevice::control(std::uint32_t code, const void* inRaw, std::uint32_t inSize, void* out,
@@ -26,9 +13,9 @@ bool DriverDevice::control(std::uint32_t code, const void* inRaw, std::uint32_t 
     if (!in && inSize) return false;
     switch (code) {
     case MDIO_ATTACH_BLOCK: return attach(in, inSize, out, outSize);
-    case MDIO_RELEASE_BLOCK: return inSize == 4 && release(readU32(in));
+    case MDIO_RELEASE_BLOCK: return inSize == 4 && release(getU32(in));
     case MDIO_CARD_READY: return unitCardReady();
-    case MDIO_DETACH_WINDOW: return inSize == 4 && detachWindow(readU32(in));
+    case MDIO_DETACH_WINDOW: return inSize == 4 && detachWindow(getU32(in));
     case MDIO_SET_VOLUME: return inSize == 5 && unitSetVolume(in[4]);
     case MDIO_READ_NAME:
     case MDIO_WRITE_NAME:
@@ -42,11 +29,11 @@ bool DriverDevice::control(std::uint32_t code, const void* inRaw, std::uint32_t 
 
 bool DriverDevice::attach(const std::uint8_t* in, std::uint32_t inSize, void* out, std::uint32_t outSize) {
     if (inSize != 4 || !out || outSize < 4) return false;
-    const std::uint32_t size = readU32(in);
+    const std::uint32_t size = getU32(in);
     if (size == 0 || size > kBlockSize) return false;
     auto block = std::make_unique<LowMemory>(size);
     if (!block->valid()) return false;
-    writeU32(static_cast<std::uint8_t*>(out), block->address());
+    putU32(static_cast<std::uint8_t*>(out), block->address());
     blocks_.push_back(std::move(block));
     return true;
 }
@@ -93,7 +80,7 @@ bool DriverDevice::asynchronous(std::uint32_t code, const std::uint8_t* in, std:
     if (inSize != expected) return false;
     UnitRequest request;
     request.code = code;
-    const Handle window = readU32(in);
+    const Handle window = getU32(in);
     std::uint32_t address = 0, offset = 0, size = kStatusSize;
     Msg msg = WM_MD_STATUS;
     switch (code) {
@@ -103,16 +90,16 @@ bool DriverDevice::asynchronous(std::uint32_t code, const std::uint8_t* in, std:
         request.p2 = in[6];
         request.p3 = in[7];
         request.selector = in[8];
-        address = readU32(in + 9);
+        address = getU32(in + 9);
         offset = request.selector ? kAreaB : kAreaA;
         msg = request.selector ? WM_MD_METER : WM_MD_STATUS;
         break;
-    case MDIO_GET_STATUS: address = readU32(in + 4); offset = kAreaA; break;
-    case MDIO_GET_METER_STATUS: address = readU32(in + 4); offset = kAreaB; msg = WM_MD_METER; break;
-    case MDIO_GET_MODEL: address = readU32(in + 4); offset = kAreaC; size = kModelSize; msg = WM_MD_MODEL; break;
+    case MDIO_GET_STATUS: address = getU32(in + 4); offset = kAreaA; break;
+    case MDIO_GET_METER_STATUS: address = getU32(in + 4); offset = kAreaB; msg = WM_MD_METER; break;
+    case MDIO_GET_MODEL: address = getU32(in + 4); offset = kAreaC; size = kModelSize; msg = WM_MD_MODEL; break;
     case MDIO_READ_NAME:
     case MDIO_WRITE_NAME:
-        address = readU32(in + 4);
+        address = getU32(in + 4);
         offset = code == MDIO_READ_NAME ? kReadName : kWriteName;
         size = kNameRecordSize;
         msg = WM_MD_NAME;
@@ -121,8 +108,8 @@ bool DriverDevice::asynchronous(std::uint32_t code, const std::uint8_t* in, std:
     std::uint8_t* target = area(address, offset, size);
     if (!target || window == kNoWindow) return false;
     if (code == MDIO_READ_NAME || code == MDIO_WRITE_NAME) {
-        request.nameKind = readU32(target);
-        request.nameIndex = readU32(target + 4);
+        request.nameKind = getU32(target);
+        request.nameIndex = getU32(target + 4);
     }
     if (code == MDIO_WRITE_NAME) {
         const char* text = reinterpret_cast<const char*>(target + 16);

@@ -2,20 +2,6 @@
 
 namespace tovik::launcher {
 
-namespace {
-
-// The driver takes 4-byte little-endian values.
-void put32(std::uint8_t* at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-std::uint32_t get32(const std::uint8_t* at) {
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
-}
-
-}  // namespace
-
 bool unitReady(std::uint8_t unitStateByte) {
     const std::uint8_t nibble = unitStateByte & 0xF0;
     return nibble == 0x10 || nibble == 0x20;
@@ -37,10 +23,10 @@ bool CardWatch::open() {
 bool CardWatch::attach() {
     if (!device_) return false;
     std::uint8_t in[4];
-    put32(in, card::kStatusSize);
+    card::putU32(in, card::kStatusSize);
     std::uint8_t out[4] = {};
     if (!device_->control(card::MDIO_ATTACH_BLOCK, in, sizeof in, out, sizeof out)) return false;
-    const std::uint32_t address = get32(out);
+    const std::uint32_t address = card::getU32(out);
     if (address == 0) return false;
     block_ = reinterpret_cast<std::uint8_t*>(static_cast<std::uintptr_t>(address));
     return true;
@@ -51,8 +37,8 @@ bool CardWatch::cardReady() { return request(card::MDIO_CARD_READY, nullptr, 0);
 void CardWatch::requestStatus(Handle window) {
     if (!block_) return;
     std::uint8_t in[8];
-    put32(in, window);
-    put32(in + 4, blockAddress() + card::kAreaA);
+    card::putU32(in, window);
+    card::putU32(in + 4, blockAddress() + card::kAreaA);
     request(card::MDIO_GET_STATUS, in, sizeof in);
 }
 
@@ -60,12 +46,12 @@ void CardWatch::close(Handle window) {
     if (device_) {
         if (window != kNoWindow) {
             std::uint8_t in[4];
-            put32(in, window);
+            card::putU32(in, window);
             request(card::MDIO_DETACH_WINDOW, in, sizeof in);
         }
         if (block_) {
             std::uint8_t in[4];
-            put32(in, blockAddress());
+            card::putU32(in, blockAddress());
             request(card::MDIO_RELEASE_BLOCK, in, sizeof in);
         }
     }
