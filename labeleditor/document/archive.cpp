@@ -106,8 +106,9 @@ std::string ArchiveReader::readString() {
     return std::string(text.begin(), text.end());
 }
 
-std::vector<std::string> ArchiveReader::readStringList() {
+std::vector<std::string> ArchiveReader::readStringList(std::uint32_t maxCount) {
     std::uint32_t count = readCount();
+    if (count > maxCount) throw ArchiveError("a list longer than the data can hold");
     // Every String takes at least one byte: a count beyond the bytes left cannot be right.
     need(count);
     std::vector<std::string> list;

@@ -49,7 +49,8 @@ public:
     std::uint32_t readDword();
     std::uint32_t readCount();
     std::string readString();
-    std::vector<std::string> readStringList();
+    // A list of more than `maxCount` entries is an ArchiveError, before anything is allocated.
+    std::vector<std::string> readStringList(std::uint32_t maxCount);
     void readBytes(std::span<std::uint8_t> out);
 
     std::size_t remaining() const { return data_.size() - pos_; }

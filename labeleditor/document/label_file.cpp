@@ -31,12 +31,12 @@ LabelFileContent decodeLabelFile(std::span<const std::uint8_t> data, const CodeP
     c.formatFlag = in.readDword();
     c.mdTitle = in.readString();
     c.printTitle = c.isShortLayout() ? c.mdTitle : in.readString();
-    c.mdTracks = in.readStringList();
+    c.mdTracks = in.readStringList(kMaxNamesPerList);
     if (c.isShortLayout()) {
         c.printTracks = c.mdTracks;
         return c;
     }
-    c.printTracks = in.readStringList();
+    c.printTracks = in.readStringList(kMaxNamesPerList);
     std::uint32_t count = in.readCount();
     // Font records cut short are a damaged file like any other field cut short.
     if (std::uint64_t{count} * kLogFontSize > in.remaining())

@@ -104,11 +104,14 @@ CTrackListView::CTrackListView(Host& host, CSleevonDoc& doc, ListControl& contro
 
 void CTrackListView::fillRows() {
     // One row per print name; an MD name without a print name at its position gets no row.
+    // Each row takes its MD name as it is made: changing a row of a long list afterwards makes
+    // the control search all its rows, so a long list would fill in quadratic time.
     const auto& printNames = doc_.m_listPrintTrackName;
     const auto& mdNames = doc_.m_listMDTrackName;
-    for (std::size_t i = 0; i < printNames.size(); ++i) control_.insertRow(static_cast<int>(i), toUtf8(printNames[i]));
-    for (std::size_t i = 0; i < mdNames.size() && i < printNames.size(); ++i)
-        control_.setCellText(static_cast<int>(i), 1, toUtf8(mdNames[i]));
+    for (std::size_t i = 0; i < printNames.size(); ++i) {
+        control_.insertRow(static_cast<int>(i), toUtf8(printNames[i]));
+        if (i < mdNames.size()) control_.setCellText(static_cast<int>(i), 1, toUtf8(mdNames[i]));
+    }
 }
 
 void CTrackListView::storeEditedText(int row, const std::string& bytes) {

@@ -184,6 +184,17 @@ TEST(LabelFileHostile, HugeCountsAndLengthsAreRejectedBeforeAllocating) {
     EXPECT_THROW(decodeLabelFile(hugeFonts, kWestern), ArchiveError);
 }
 
+TEST(LabelFileHostile, ListsLongerThanALabelHoldsAreRejected) {
+    // One byte per empty name: a 16 MiB file could otherwise ask for millions of rows.
+    std::vector<std::string> names(kMaxNamesPerList);
+    EXPECT_EQ(decodeLabelFile(encodeShortLayout("t", names), kWestern).mdTracks.size(), kMaxNamesPerList);
+    names.emplace_back();
+    EXPECT_THROW(decodeLabelFile(encodeShortLayout("t", names), kWestern), ArchiveError);
+    LabelFileContent full = sampleContent();
+    full.printTracks = names;
+    EXPECT_THROW(decodeLabelFile(encodeFullLayout(full), kWestern), ArchiveError);
+}
+
 TEST(LabelFileHostile, RandomAndMutatedFilesNeverMisbehave) {
     std::mt19937 rng(20261208);
     Bytes valid = encodeFullLayout(sampleContent());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -254,6 +255,19 @@ TEST_F(SleevonWindowTest, SaveAsksForANameForTheControllersFileOnlyOnceAndWrites
     EXPECT_EQ(saved.mdTracks, (std::vector<std::string>{"One", "Two"}));
     EXPECT_EQ(saved.fonts.size(), 3u);
     EXPECT_EQ(program->app().recentFiles().entries().front(), (folder / "mine.slv").string());
+}
+
+TEST_F(SleevonWindowTest, ALongTrackListOpensInMoments) {
+    // Filling row after row must stay linear: setting cells of a long list afterwards made the
+    // control search every row, and this list took about a minute to open.
+    std::vector<std::string> names(500000, "n");
+    names.back() = "last";
+    QElapsedTimer timer;
+    timer.start();
+    MainFrameWindow& window = start(controllerFile(names));
+    EXPECT_LT(timer.elapsed(), 15000);
+    ASSERT_EQ(window.trackList().topLevelItemCount(), 500000);
+    EXPECT_EQ(window.trackList().topLevelItem(499999)->text(1), "last");
 }
 
 TEST_F(SleevonWindowTest, MenusAndTextsFollowTheLanguage) {
