@@ -2,8 +2,10 @@
 // The record the format bar and the document exchange: a notification header followed by the
 // 60-byte CHARFORMAT layout.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/types.h"
 
@@ -23,6 +25,12 @@ struct CharFormat {
     std::uint8_t bCharSet = 0;
     std::uint8_t bPitchAndFamily = 0;
     std::array<char, 32> szFaceName{};  // zero-terminated, at most 31 bytes of name
+
+    // The face name up to its terminator, at most 31 bytes even when a sender left none.
+    std::string_view faceName() const {
+        const auto end = std::find(szFaceName.begin(), szFaceName.end() - 1, '\0');
+        return std::string_view(szFaceName.data(), static_cast<std::size_t>(end - szFaceName.begin()));
+    }
 };
 static_assert(sizeof(CharFormat) == 60, "CHARFORMAT is 60 bytes");
 

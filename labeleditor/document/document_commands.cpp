@@ -12,13 +12,6 @@ namespace {
 constexpr std::int32_t kBoldWeight = 700;
 constexpr std::int32_t kNormalWeight = 400;
 
-// At most 31 bytes of a face name, stopping at its terminator (the record may lack one).
-std::string_view faceOf(const std::array<char, 32>& face) {
-    std::size_t n = 0;
-    while (n < face.size() - 1 && face[n] != '\0') ++n;
-    return std::string_view(face.data(), n);
-}
-
 }  // namespace
 
 struct CSleevonDoc::CommandEntry {
@@ -181,7 +174,7 @@ bool CSleevonDoc::onFormatNotify(FormatNotify& block, LResult& result) {
         if (cf.dwMask & CFM_CHARSET) font.charSet = cf.bCharSet;
         if (cf.dwMask & CFM_FACE) {
             font.pitchAndFamily = cf.bPitchAndFamily;
-            font.setFace(faceOf(cf.szFaceName));
+            font.setFace(cf.faceName());
         }
         font.escapement = 0;
         font.orientation = 0;

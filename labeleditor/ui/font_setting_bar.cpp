@@ -23,11 +23,6 @@ void putFaceName(CharFormat& cf, const std::string& bytes, const CodePage& codeP
     std::copy_n(bytes.data(), n, cf.szFaceName.data());
 }
 
-std::string faceNameOf(const CharFormat& cf) {
-    const auto end = std::find(cf.szFaceName.begin(), cf.szFaceName.end(), '\0');
-    return std::string(cf.szFaceName.begin(), end);
-}
-
 }  // namespace
 
 CFontSettingBar::CFontSettingBar(Host& host, const FontEnumerator& fonts, Collation collation,
@@ -76,7 +71,7 @@ void CFontSettingBar::SyncWithDoc() {
     block.cf.cbSize = sizeof(CharFormat);
     // Without an answer there is no font to show.
     if (send(FBN_QUERYFONT, block) == 0) return;
-    face_->matchFace(host_.codePage().toUtf8(faceNameOf(block.cf)), block.cf.bCharSet);
+    face_->matchFace(host_.codePage().toUtf8(block.cf.faceName()), block.cf.bCharSet);
     size_->showValue(block.cf.yHeight);
 }
 

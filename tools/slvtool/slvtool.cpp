@@ -12,7 +12,6 @@
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 #include "platform/json.h"
-#include "resources/strings.h"
 #include "tools/slvtool/slvtool_print.h"
 
 namespace tovik::slvtool {
@@ -37,10 +36,6 @@ const std::string kHelp =
     "UTF-8 here and in the system's ANSI code page in the file (--japanese: CP932,\n"
     "--no-japanese: Windows-1252). Exit status: 0 done, 1 the file could not be read or written,\n"
     "2 wrong arguments.\n";
-
-std::string systemText(unsigned id) {
-    return StringTable(resources::sleevonStrings(), systemLanguage()).text(id);
-}
 
 // One font's fields, in record order, as name/value pairs.
 std::vector<std::pair<const char*, long long>> fontFields(const LogFont& f) {

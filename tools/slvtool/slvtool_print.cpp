@@ -37,11 +37,11 @@ std::unique_ptr<QApplication> qtForPrinting() {
     return std::make_unique<QApplication>(argc, argv);
 }
 
+}  // namespace
+
 std::string systemText(unsigned id) {
     return StringTable(resources::sleevonStrings(), systemLanguage()).text(id);
 }
-
-}  // namespace
 
 int printLabel(const label::LabelFileContent& labelFile, const std::string& pdfPath,
                std::optional<label::PrintOffsets> offsets, const CodePage& codePage, std::ostream& err) {

@@ -11,6 +11,9 @@
 
 namespace tovik::slvtool {
 
+// One of the label editor's messages, in the system's language.
+std::string systemText(unsigned id);
+
 // Writes the page of `label` to the PDF `pdfPath`: landscape A4 at true size, the four label sets
 // at the editor's positions moved by `offsets` (the editor's stored offsets when not given), with
 // the label's fonts (the stored default fonts for a short layout). Returns the exit code.
