@@ -47,5 +47,25 @@ TEST(DiscTitleSplitTest, TwoByteCharactersStayWholeAndTheirBreakCharactersActLik
     EXPECT_EQ(split("\xBB\xB8\xD7 \xCA\xD9", 40, L::Japanese), (DiscTitleLines{"\xBB\xB8\xD7 ", "\xCA\xD9"}));
 }
 
+TEST(DiscTitleSplitTest, ALongTitleCostsLittleMoreThanMeasuringItOnce) {
+    // Every paint of the preview splits the title again: a title of a few thousand characters
+    // once took seconds, measuring every prefix of itself.
+    const CodePage cp = CodePage::forLanguage(Language::English);
+    std::size_t measured = 0;
+    auto width = [&](std::string_view s) {
+        measured += s.size();
+        return static_cast<int>(s.size()) * 10;
+    };
+    const std::string word(100000, 'x');
+    EXPECT_EQ(splitDiscTitle(word, 50, cp, width), (DiscTitleLines{"xxxxx", word.substr(5)}));
+    EXPECT_LT(measured, 4 * word.size());
+
+    // Many breaks in a row: the walk steps over each one without looking back at the others.
+    const std::string spaced = "A" + std::string(1000000, ' ') + "B";
+    measured = 0;
+    EXPECT_EQ(splitDiscTitle(spaced, 50, cp, width), (DiscTitleLines{spaced.substr(0, spaced.size() - 1), "B"}));
+    EXPECT_LT(measured, 3 * spaced.size());
+}
+
 }  // namespace
 }  // namespace tovik::label
