@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QLocalSocket>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -176,6 +176,24 @@ void QtWindowRegistry::removeEntry(Entry& entry) {
     if (entry.lockFd >= 0) ::close(entry.lockFd);
     entry.lockFd = -1;
     if (entry.server) entry.server->close();
+    entry.peers.clear();
+}
+
+void QtWindowRegistry::admitPeer(RegistrationId id, std::unique_ptr<LocalStream> peer) {
+    auto it = entries_.find(id);
+    if (it == entries_.end()) return;
+    auto& peers = it->second.peers;
+    std::erase_if(peers, [](const auto& done) { return !done->isOpen(); });
+    LocalStream* stream = peer.get();
+    stream->watch([this, id, stream] {
+        constexpr std::string_view kFront = "front";
+        const auto request = stream->readAvailable();
+        if (request.size() < kFront.size() || !std::equal(kFront.begin(), kFront.end(), request.begin())) return;
+        stream->close();
+        auto entry = entries_.find(id);
+        if (entry != entries_.end() && entry->second.onFront) entry->second.onFront();
+    });
+    peers.push_back(std::move(peer));
 }
 
 WindowRegistry::RegistrationId QtWindowRegistry::registerWindow(const std::string& windowClass,
@@ -190,23 +208,10 @@ WindowRegistry::RegistrationId QtWindowRegistry::registerWindow(const std::strin
     entry.file = base + std::string(kSuffix);
     entry.socket = base + ".sock";
     entry.onFront = std::move(onBringToFront);
-    entry.server = std::make_unique<QLocalServer>();
-    entry.server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(QString::fromStdString(entry.socket));  // our own pid: a stale leftover
-    if (entry.server->listen(QString::fromStdString(entry.socket))) {
-        QLocalServer* server = entry.server.get();
-        QObject::connect(server, &QLocalServer::newConnection, server, [this, id, server] {
-            while (QLocalSocket* peer = server->nextPendingConnection()) {
-                QObject::connect(peer, &QLocalSocket::readyRead, peer, [this, id, peer] {
-                    if (!peer->readAll().startsWith("front")) return;
-                    peer->disconnectFromServer();
-                    auto it = entries_.find(id);
-                    if (it != entries_.end() && it->second.onFront) it->second.onFront();
-                });
-                QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            }
-        });
-    }
+    entry.server = std::make_unique<LocalListener>(
+        [this, id](std::unique_ptr<LocalStream> peer) { admitPeer(id, std::move(peer)); });
+    LocalListener::removeStale(entry.socket);  // our own pid: a stale leftover
+    entry.server->listen(entry.socket);
     if (writeEntry(entry)) load(name + std::string(kSuffix));
     return id;
 }
@@ -250,13 +255,10 @@ std::optional<RemoteWindow> QtWindowRegistry::findWindow(const std::optional<std
 
 bool QtWindowRegistry::bringToFront(const RemoteWindow& window) {
     if (window.id.starts_with(kOutsideWindowIdPrefix)) return activateOutsideWindow(window);
-    QLocalSocket socket;
-    socket.connectToServer(QString::fromStdString(window.id));
-    if (!socket.waitForConnected(1000)) return false;
-    socket.write("front\n");
-    bool ok = socket.waitForBytesWritten(1000);
-    socket.disconnectFromServer();
-    return ok;
+    LocalStream socket;
+    if (!socket.connectTo(window.id, QDeadlineTimer(1000))) return false;
+    constexpr std::string_view kRequest = "front\n";
+    return socket.writeAll(kRequest.data(), kRequest.size(), QDeadlineTimer(1000));
 }
 
 }  // namespace tovik::qt

@@ -11,13 +11,14 @@
 // by the folder's change notifications as the event loop delivers them. A look-up that finds
 // nothing touches no file; a found entry's owner is checked (its lock) before it is returned.
 
-#include <QLocalServer>
 #include <QSocketNotifier>
 
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "platform/qt/local_listener.h"
 #include "platform/shell.h"
 
 namespace tovik::qt {
@@ -47,7 +48,8 @@ private:
         std::string file;
         std::string socket;
         int lockFd = -1;
-        std::unique_ptr<QLocalServer> server;
+        std::unique_ptr<LocalListener> server;
+        std::vector<std::unique_ptr<LocalStream>> peers;  // connected, may still ask for "front"
         std::function<void()> onFront;
     };
     // An entry of the folder as the view holds it; processId and id filled in.
@@ -63,6 +65,7 @@ private:
     void readFolderEvents();
     void load(const std::string& fileName);
     bool ownerAlive(const std::string& fileName);
+    void admitPeer(RegistrationId id, std::unique_ptr<LocalStream> peer);
 
     std::string dir_;
     std::map<RegistrationId, Entry> entries_;
