@@ -1,8 +1,5 @@
 #include "cardsim/daemon_driver.h"
 
-#include <QLocalSocket>
-#include <QObject>
-
 #include <optional>
 
 #include "cardsim/daemon_protocol.h"
@@ -21,49 +18,32 @@ constexpr int kReplyTimeoutMs = 2000;
 class DaemonDevice final : public DriverDevice {
 public:
     DaemonDevice(WindowSystem& windows, const std::string& name) : DriverDevice(windows) {
-        socket_.connectToServer(QString::fromStdString(name));
-        if (!socket_.waitForConnected(kConnectTimeoutMs)) return;
-        connected_ = true;
-        QObject::connect(&socket_, &QLocalSocket::readyRead, &context_, [this] { drain(); });
-        QObject::connect(&socket_, &QLocalSocket::disconnected, &context_, [this] { connected_ = false; });
+        if (socket_.connectTo(name, QDeadlineTimer(kConnectTimeoutMs))) socket_.watch([this] { drain(); });
     }
-    ~DaemonDevice() override {
-        QObject::disconnect(&socket_, nullptr, &context_, nullptr);
-        socket_.abort();
-    }
-    bool connected() const { return connected_; }
+    // Open until the daemon hangs up, or says something no daemon would.
+    bool connected() const { return socket_.isOpen(); }
 
 private:
     bool unitCardReady() override { return request(wire::cardReadyFrame()); }
     bool unitSetVolume(std::uint8_t v) override { return request(wire::setVolumeFrame(v)); }
     bool unitSubmit(std::uint64_t tag, const UnitRequest& r) override { return request(wire::submitFrame(tag, r)); }
     void unitCancel(std::uint64_t tag) override {
-        if (connected_) write(wire::cancelFrame(tag));
-    }
-
-    bool write(const wire::Bytes& frame) {
-        if (socket_.write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size())) < 0) {
-            connected_ = false;
-            return false;
-        }
-        socket_.flush();
-        return true;
+        sendFrame(socket_, wire::cancelFrame(tag), QDeadlineTimer(kReplyTimeoutMs));
     }
 
     // Sends a request and waits for the daemon to accept or refuse it; answers to earlier
     // requests that arrive meanwhile are delivered as usual.
     bool request(const wire::Bytes& frame) {
-        if (!connected_ || waiting_) return false;
+        if (!connected() || waiting_) return false;
         reply_.reset();
         waiting_ = true;
-        if (write(frame)) {
-            const QDeadlineTimer deadline(kReplyTimeoutMs);
-            // The reply may come through drain() as readyRead fires inside the wait.
+        const QDeadlineTimer deadline(kReplyTimeoutMs);
+        if (sendFrame(socket_, frame, deadline)) {
             for (;;) {
                 drain();
-                if (reply_ || !connected_) break;
-                if (!waitForBytes(socket_, deadline)) {
-                    broken();  // closed, or too slow to count as alive
+                if (reply_ || !connected()) break;
+                if (!socket_.waitReadable(deadline)) {
+                    socket_.close();  // too slow to count as alive
                     break;
                 }
             }
@@ -75,30 +55,23 @@ private:
     }
 
     void drain() {
-        const QByteArray data = socket_.readAll();
-        reader_.feed(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size()));
+        const wire::Bytes data = socket_.readAvailable();
+        reader_.feed(data.data(), data.size());
         while (auto body = reader_.next()) {
             if (auto answer = wire::readAnswer(*body)) {
                 deliver(*answer);
             } else if (auto ok = wire::readReply(*body); ok && waiting_) {
                 reply_ = *ok;
             } else {
-                broken();  // the daemon speaks something else: trust nothing more from it
+                socket_.close();  // the daemon speaks something else: trust nothing more from it
                 return;
             }
         }
-        if (reader_.broken()) broken();
+        if (reader_.broken()) socket_.close();
     }
 
-    void broken() {
-        connected_ = false;
-        socket_.abort();
-    }
-
-    QObject context_;
-    QLocalSocket socket_;
+    qt::LocalStream socket_;
     wire::FrameReader reader_;
-    bool connected_ = false;
     bool waiting_ = false;
     std::optional<bool> reply_;
 };
@@ -119,26 +92,21 @@ private:
 
 class DaemonMixerDriver final : public InstallableDriver {
 public:
-    bool connect() {
-        socket_.connectToServer(QString::fromStdString(daemonSocketName()));
-        return socket_.waitForConnected(kConnectTimeoutMs);
-    }
-    ~DaemonMixerDriver() override { socket_.abort(); }
+    bool connect() { return socket_.connectTo(daemonSocketName(), QDeadlineTimer(kConnectTimeoutMs)); }
 
     // 1 when the card's mixer took the message, 0 otherwise.
     std::intptr_t sendMessage(std::uint32_t message, std::intptr_t param1, std::intptr_t param2) override {
         const wire::Bytes frame = wire::mixerFrame(
             {message, static_cast<std::uint32_t>(param1), static_cast<std::uint32_t>(param2)});
-        if (socket_.write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size())) < 0)
-            return 0;
-        socket_.flush();
+        const QDeadlineTimer deadline(kReplyTimeoutMs);
+        if (!sendFrame(socket_, frame, deadline)) return 0;
         wire::FrameReader reader;
-        const auto body = readFrame(socket_, reader, QDeadlineTimer(kReplyTimeoutMs));
+        const auto body = readFrame(socket_, reader, deadline);
         return body && wire::readReply(*body).value_or(false) ? 1 : 0;
     }
 
 private:
-    QLocalSocket socket_;
+    qt::LocalStream socket_;
 };
 
 }  // namespace

@@ -3,20 +3,19 @@
 // bytes trickle in, and whatever else the peer sends meanwhile, the wait ends at its deadline.
 
 #include <QDeadlineTimer>
-
 #include <optional>
 
 #include "cardsim/daemon_protocol.h"
-
-class QLocalSocket;
+#include "platform/qt/local_stream.h"
 
 namespace tovik::card {
 
 // The next whole frame body; empty when the deadline passes, the connection closes or the
 // stream breaks first.
-std::optional<wire::Bytes> readFrame(QLocalSocket& socket, wire::FrameReader& reader, QDeadlineTimer deadline);
+std::optional<wire::Bytes> readFrame(qt::LocalStream& socket, wire::FrameReader& reader,
+                                     QDeadlineTimer deadline);
 
-// Waits for bytes until the deadline; false when none came (time out or closed connection).
-bool waitForBytes(QLocalSocket& socket, QDeadlineTimer deadline);
+// Sends one frame, waiting for room until the deadline; false (the socket closed) when it cannot.
+bool sendFrame(qt::LocalStream& socket, const wire::Bytes& frame, QDeadlineTimer deadline);
 
 }  // namespace tovik::card

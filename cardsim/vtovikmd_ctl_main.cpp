@@ -1,6 +1,5 @@
 // vtovikmd-ctl: drives the simulated card the way a person at the deck would.
 #include <QCoreApplication>
-#include <QLocalSocket>
 
 #include <cstdio>
 #include <fstream>
@@ -70,15 +69,13 @@ int main(int argc, char** argv) {
     }
 
     const std::string name = tovik::card::daemonSocketName();
-    QLocalSocket socket;
-    socket.connectToServer(QString::fromStdString(name));
-    if (!socket.waitForConnected(kTimeoutMs)) {
+    tovik::qt::LocalStream socket;
+    if (!socket.connectTo(name, QDeadlineTimer(kTimeoutMs))) {
         std::fprintf(stderr, "vtovikmd-ctl: vtovikmd is not running (nothing serves the socket %s)\n", name.c_str());
         return 1;
     }
-    const tovik::card::wire::Bytes frame = tovik::card::wire::controlFrame(words);
-    socket.write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size()));
-    socket.flush();
+    // A frame that cannot be sent in time closes the socket, and the wait below ends at once.
+    tovik::card::sendFrame(socket, tovik::card::wire::controlFrame(words), QDeadlineTimer(kTimeoutMs));
 
     tovik::card::wire::FrameReader reader;
     const QDeadlineTimer deadline(kTimeoutMs);

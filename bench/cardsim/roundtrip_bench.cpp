@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
