@@ -1,6 +1,7 @@
 #include "labeleditor/ui/qt_command_ui.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace tovik::label {
@@ -70,6 +71,13 @@ unsigned virtualKeyOf(int qtKey) {
     for (auto [vk, key] : kKeys)
         if (key == qtKey) return vk;
     return 0;
+}
+
+bool isShiftTabPress(const QEvent& event) {
+    if (event.type() != QEvent::KeyPress) return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    return key.key() == Qt::Key_Backtab || (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier));
 }
 
 }  // namespace tovik::label

@@ -12,6 +12,7 @@
 #include "resources/menus.h"
 
 class QAction;
+class QEvent;
 class QMenu;
 class QObject;
 class QWidget;
@@ -32,5 +33,8 @@ QMenu* makePopupMenu(unsigned menuId, const StringTable& strings, QWidget* paren
 QKeySequence keySequenceOf(const resources::Accelerator& accelerator);
 // The virtual-key code of a Qt key, 0 when it has none here.
 unsigned virtualKeyOf(int qtKey);
+// A press of Shift+Tab. No table binds it, so the panes and the lists' editor take it and do
+// nothing, where Qt would walk its focus chain (or move the editor to the row above).
+bool isShiftTabPress(const QEvent& event);
 
 }  // namespace tovik::label

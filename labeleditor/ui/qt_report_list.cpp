@@ -51,6 +51,10 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
         if (auto* edit = qobject_cast<QLineEdit*>(editor)) list_.editFinished(index.row(), edit->text());
     }
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (isShiftTabPress(*event)) return true;
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
 
 private:
     ReportList& list_;
@@ -181,6 +185,14 @@ unsigned ReportList::trackPopupMenu(unsigned menuId, ScreenPoint at) {
 
 void ReportList::editFinished(int row, const QString& text) {
     if (view_) view_->onEndLabelEdit(row, text.toStdString());
+}
+
+bool ReportList::event(QEvent* event) {
+    if (isShiftTabPress(*event)) {
+        event->accept();
+        return true;
+    }
+    return QTreeWidget::event(event);
 }
 
 void ReportList::focusInEvent(QFocusEvent* event) {

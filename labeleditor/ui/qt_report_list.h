@@ -50,6 +50,7 @@ public:
     unsigned trackPopupMenu(unsigned menuId, ScreenPoint at) override;
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "labeleditor/ui/qt_command_ui.h"
 #include "labeleditor/ui/qt_document_ui.h"
 #include "labeleditor/ui/qt_print_position_dialog.h"
 #include "platform/qt/qt_canvas.h"
@@ -88,6 +89,14 @@ void QtSleevonView::repaintNow(const std::vector<Rect>& device) {
 }
 
 // --- painting and input ---
+
+bool QtSleevonView::event(QEvent* event) {
+    if (isShiftTabPress(*event)) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
 
 void QtSleevonView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());

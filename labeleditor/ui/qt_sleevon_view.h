@@ -30,6 +30,7 @@ public:
     void repaintNow(const std::vector<Rect>& device) override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -151,6 +151,27 @@ TEST_F(SleevonWindowTest, TabMovesBetweenTheListsAndTheFormatBarDocksOnlyAtTopOr
     EXPECT_EQ(QApplication::focusWidget(), &window.titleList());
 }
 
+TEST_F(SleevonWindowTest, ShiftTabMovesNothing) {
+    // No table binds Shift+Tab: the focus stays where it is, and an open editor stays on its row.
+    MainFrameWindow& window = start(controllerFile({"One", "Two"}));
+    for (QWidget* pane : {static_cast<QWidget*>(&window.titleList()), static_cast<QWidget*>(&window.trackList()),
+                          &window.previewWidget()}) {
+        focus(*pane);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), pane) << pane->objectName().toStdString();
+    }
+    focus(window.trackList());
+    window.trackList().selectAndFocus(1);
+    press(Qt::Key_Return, Qt::ShiftModifier);
+    QWidget* editor = window.trackList().editor();
+    ASSERT_NE(editor, nullptr);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(window.trackList().selectedRow(), 1);
+    EXPECT_EQ(program->document()->m_listPrintTrackName, (std::vector<std::string>{"One", "Two"}));
+    press(Qt::Key_Escape);
+}
+
 TEST_F(SleevonWindowTest, InsOnAnEmptyListInsertsRowZeroAndOpensItsEditor) {
     MainFrameWindow& window = start(controllerFile({}));
     focus(window.trackList());
