@@ -14,9 +14,8 @@
 #include <array>
 
 #include "labeleditor/ui/qt_command_ui.h"
-#include "platform/qt/qt_canvas.h"
+#include "labeleditor/ui/qt_strip_icon.h"
 #include "resources/skin/skin_catalog.h"
-#include "resources/skin/skin_resources.h"
 
 namespace tovik::label {
 
@@ -62,21 +61,6 @@ bool bringsIdleUpdate(QEvent::Type type) {
 }
 
 // One image of the strip, at 1x and 2x.
-QIcon stripIcon(std::string_view strip, int index, int size) {
-    skin::sleevon::registerSkin();
-    const qt::SkinImages& skin = qt::programSkin();
-    QIcon icon;
-    const QImage once = skin.image(strip);
-    if (!once.isNull()) icon.addPixmap(QPixmap::fromImage(once.copy(index * size, 0, size, size)));
-    const QPixmap twice = skin.pixmap(strip, 2.0);
-    if (!twice.isNull() && twice.devicePixelRatio() == 2) {
-        QPixmap cell = twice.copy(index * size * 2, 0, size * 2, size * 2);
-        cell.setDevicePixelRatio(2);
-        icon.addPixmap(cell);
-    }
-    return icon;
-}
-
 // The prompt and the tool tip of a box, from the string of its control id.
 void describe(QWidget& box, unsigned id, const StringTable& strings) {
     auto [prompt, tip] = promptAndTip(strings, id);
@@ -162,7 +146,7 @@ void FontSettingBarWidget::createButtons() {
         }
         QAction* action = makeCommandAction(this, slot.id, QString(), host_.strings());
         action->setText(action->toolTip());
-        action->setIcon(stripIcon(strip, slot.image, image));
+        action->setIcon(stripIcon(strip, slot.image, QSize(image, image)));
         const unsigned id = slot.id;
         connect(action, &QAction::triggered, this, [this, id] {
             if (runCommand) runCommand(id);

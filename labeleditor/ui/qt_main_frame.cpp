@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -16,8 +15,10 @@
 #include "labeleditor/ui/qt_font_setting_bar.h"
 #include "labeleditor/ui/qt_help_window.h"
 #include "labeleditor/ui/qt_report_list.h"
+#include "labeleditor/ui/qt_strip_icon.h"
 #include "labeleditor/ui/ui_ids.h"
 #include "resources/menus.h"
+#include "resources/skin/skin_catalog.h"
 
 namespace tovik::label {
 
@@ -26,14 +27,7 @@ namespace {
 // The saved bar state: a version byte, the status bar's visibility, then the tool bars' state.
 constexpr std::uint8_t kBarStateVersion = 1;
 constexpr int kToolBarsVersion = 1;
-
-QIcon printIcon() {
-    // Qt's own printer picture, as its print preview shows it.
-    QIcon icon;
-    icon.addFile(":/qt-project.org/dialogs/qprintpreviewdialog/images/printer-24.png");
-    icon.addFile(":/qt-project.org/dialogs/qprintpreviewdialog/images/printer-32.png");
-    return icon;
-}
+constexpr QSize kToolBarImage(16, 15);
 
 const char* helpAnchor(HelpTopic topic) {
     switch (topic) {
@@ -135,21 +129,17 @@ void MainFrameWindow::createBars() {
     // Tool bar 128: Print, a separator, Help Topics; it docks on any edge.
     toolBar_ = new QToolBar(this);
     toolBar_->setObjectName("ToolBar");
-    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setIconSize(kToolBarImage);
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-    const std::pair<unsigned, QIcon> buttons[] = {
-        {ID_FILE_PRINT, printIcon()},
-        {0, QIcon()},
-        {ID_HELP_FINDER, style()->standardIcon(QStyle::SP_DialogHelpButton)},
-    };
-    for (const auto& [id, icon] : buttons) {
+    const std::pair<unsigned, int> buttons[] = {{ID_FILE_PRINT, 0}, {0, 0}, {ID_HELP_FINDER, 1}};
+    for (const auto& [id, image] : buttons) {
         if (id == 0) {
             toolBar_->addSeparator();
             continue;
         }
         QAction* action = makeCommandAction(toolBar_, id, QString(), host_.strings());
         action->setText(action->toolTip());
-        action->setIcon(icon);
+        action->setIcon(stripIcon(skin::bitmap::kSleevonToolBar, image, kToolBarImage));
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         toolBar_->addAction(action);
         commandActions_.append(action);

@@ -46,8 +46,8 @@ std::span<const ButtonImages> iconButtons();  // none
 
 // Sleevon has no skinned buttons; its images are the format bar's button strip (bitmap 139, five
 // 16 x 16 images side by side, and "139-24" with 24 x 24 images for screens of 120 dpi or more)
-// and the face list's glyphs (bitmap 167: two 16 x 15 glyphs side by side, the right one
-// marking a TrueType face).
+// the face list's glyphs (bitmap 167: two 16 x 15 glyphs side by side, the right one marking a
+// TrueType face) and the tool bar's buttons (bitmap 128: Print and Help Topics, 16 x 15 each).
 std::span<const ButtonImages> sleevonButtons();
 const std::vector<Image>& sleevonImages();
 
@@ -67,6 +67,8 @@ inline constexpr std::string_view kProgramIcon = "128";
 inline constexpr std::string_view kFormatButtons = "139";
 inline constexpr std::string_view kFormatButtonsLarge = "139-24";
 inline constexpr std::string_view kFontTypeGlyphs = "167";
+// Sleevon's tool bar (its own skin: Rotela's 128 is an icon in another).
+inline constexpr std::string_view kSleevonToolBar = "128";
 }  // namespace bitmap
 
 }  // namespace tovik::skin

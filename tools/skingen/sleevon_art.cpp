@@ -1,9 +1,10 @@
 // Sleevon's images: the format bar's five buttons (bold, italic, underline, save the style as
-// the default, return to the default) and the face list's glyphs (a printer font, a TrueType
-// font).
+// the default, return to the default), the face list's glyphs (a printer font, a TrueType font)
+// and the tool bar's two buttons (Print, Help Topics).
 #include "tools/skingen/sleevon_art.h"
 
 #include <QPainterPath>
+#include <QRadialGradient>
 
 #include <array>
 #include <functional>
@@ -24,6 +25,15 @@ const QColor arrow(22, 140, 62);
 const QColor arrowEdge(10, 90, 38);
 const QColor glyphBack(140, 144, 150);
 const QColor glyphFront(20, 48, 132);
+const QColor printerEdge(58, 62, 70);
+const QColor printerTop(226, 228, 232);
+const QColor printerFace(176, 180, 188);
+const QColor printerShade(132, 136, 144);
+const QColor paperEdge(120, 124, 132);
+const QColor lamp(40, 190, 70);
+const QColor helpRing(22, 64, 150);
+const QColor helpFace(46, 108, 210);
+const QColor helpFaceLight(120, 170, 240);
 }  // namespace ink
 
 // A letter of a classic book face, as the word processors' format buttons show them. On a
@@ -177,6 +187,51 @@ void fontTypeGlyphs(Art& art) {
     art.p.restore();
 }
 
+// Tool bar buttons, 16 x 15 each, drawn on whole pixels so they stay crisp at 1x.
+void printButton(QPainter& p) {
+    auto frame = [&](const QRectF& r, const QColor& edge, const QColor& fill) {
+        p.fillRect(r, edge);
+        p.fillRect(r.adjusted(1, 1, -1, -1), fill);
+    };
+    frame(QRectF(4, 0, 8, 6), ink::paperEdge, ink::label);                 // the sheet going in
+    frame(QRectF(0, 5, 16, 7), ink::printerEdge, ink::printerFace);        // the body
+    p.fillRect(QRectF(1, 6, 14, 1), ink::printerTop);                      // its lit top edge
+    p.fillRect(QRectF(1, 10, 14, 1), ink::printerShade);                   // its shaded foot
+    p.fillRect(QRectF(12, 7, 2, 1), ink::lamp);                            // the power lamp
+    frame(QRectF(3, 9, 10, 6), ink::paperEdge, ink::label);                // the printed sheet
+    p.fillRect(QRectF(5, 11, 6, 1), ink::glyphBack);                       // lines of print
+    p.fillRect(QRectF(5, 13, 4, 1), ink::glyphBack);
+}
+
+// A blue disc with a question mark: the help's contents.
+void helpTopicsButton(QPainter& p, bool crisp) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QRadialGradient face(QPointF(6, 4.5), 9);
+    face.setColorAt(0, ink::helpFaceLight);
+    face.setColorAt(1, ink::helpFace);
+    p.setPen(QPen(ink::helpRing, 1));
+    p.setBrush(face);
+    p.drawEllipse(QRectF(1.5, 0.5, 13, 13));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    if (crisp) font.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(1.5, 0.5, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
+    p.restore();
+}
+
+void toolBarButtons(Art& art) {
+    printButton(art.p);
+    art.p.save();
+    art.p.translate(16, 0);
+    helpTopicsButton(art.p, art.scale == 1);
+    art.p.restore();
+}
+
 }  // namespace
 
 bool paintSleevon(std::string_view name, Art& art) {
@@ -186,6 +241,10 @@ bool paintSleevon(std::string_view name, Art& art) {
     }
     if (name == skin::bitmap::kFontTypeGlyphs) {
         fontTypeGlyphs(art);
+        return true;
+    }
+    if (name == skin::bitmap::kSleevonToolBar) {
+        toolBarButtons(art);
         return true;
     }
     return false;
