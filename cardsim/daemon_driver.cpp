@@ -102,7 +102,11 @@ public:
         if (!sendFrame(socket_, frame, deadline)) return 0;
         wire::FrameReader reader;
         const auto body = readFrame(socket_, reader, deadline);
-        return body && wire::readReply(*body).value_or(false) ? 1 : 0;
+        const std::optional<bool> reply = body ? wire::readReply(*body) : std::nullopt;
+        // A daemon too slow to answer, or answering something else, is gone: its late answer
+        // must never be read as the answer to a later message.
+        if (!reply) socket_.close();
+        return reply.value_or(false) ? 1 : 0;
     }
 
 private:

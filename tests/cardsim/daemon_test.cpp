@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QFile>
 
 #include <fcntl.h>
@@ -12,7 +13,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "cardsim/daemon_driver.h"
 #include "cardsim/daemon_protocol.h"
@@ -251,10 +255,13 @@ TEST_F(DaemonTest, CtlReportsMissingDaemonBadArgumentsAndBadImages) {
 }
 
 // A daemon that takes every connection and then only chatters: an answer frame for nobody every
-// few milliseconds, never a reply. Serves from a thread of its own, since the clients block.
+// few milliseconds, never a reply; or, answering late, replies "taken" to each request only
+// after the clients' deadline. Serves from a thread of its own, since the clients block.
 class ChatteringDaemon {
 public:
-    explicit ChatteringDaemon(const std::string& path) {
+    enum class Behaviour { Chatter, AnswerLate };
+    explicit ChatteringDaemon(const std::string& path, Behaviour behaviour = Behaviour::Chatter)
+        : behaviour_(behaviour) {
         listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -277,12 +284,29 @@ private:
         noise.tag = 999'999;
         noise.area.assign(13, 0);
         const wire::Bytes frame = wire::answerFrame(noise);
+        const wire::Bytes late = wire::replyFrame(true);
+        std::vector<std::pair<int, std::chrono::steady_clock::time_point>> due;
         while (!stop_) {
             pollfd incoming{listener_, POLLIN, 0};
             if (::poll(&incoming, 1, 5) == 1) clients_.push_back(::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC));
-            for (int fd : clients_) (void)!::send(fd, frame.data(), frame.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+            const auto now = std::chrono::steady_clock::now();
+            for (int fd : clients_) {
+                if (behaviour_ == Behaviour::Chatter) {
+                    (void)!::send(fd, frame.data(), frame.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+                    continue;
+                }
+                char request[4096];
+                if (::recv(fd, request, sizeof request, MSG_DONTWAIT) > 0) due.emplace_back(fd, now + kLate);
+            }
+            std::erase_if(due, [&](const auto& entry) {
+                if (entry.second > now) return false;
+                (void)!::send(entry.first, late.data(), late.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+                return true;
+            });
         }
     }
+    static constexpr std::chrono::milliseconds kLate{2500};  // beyond the clients' 2 s
+    Behaviour behaviour_;
     int listener_ = -1;
     bool listening_ = false;
     std::vector<int> clients_;
@@ -307,6 +331,16 @@ TEST_F(DaemonTest, ADaemonThatNeverAcceptsCountsAsGoneHoweverMuchItChatters) {
     clock.restart();
     EXPECT_EQ(mixer->sendMessage(0x5000, 0, 0), 0);
     EXPECT_LT(clock.elapsed(), 4000);
+}
+
+TEST_F(DaemonTest, AMixerAnswerThatComesTooLateIsNeverTakenForTheNextOne) {
+    ChatteringDaemon slow(socketPath, ChatteringDaemon::Behaviour::AnswerLate);
+    ASSERT_TRUE(slow.listening());
+    auto mixer = openDaemonMixerDriver();
+    ASSERT_TRUE(mixer);
+    EXPECT_EQ(mixer->sendMessage(0x5000, 0, 0), 0) << "no answer within the deadline";
+    QThread::msleep(1000);  // the late "taken" arrives meanwhile
+    EXPECT_EQ(mixer->sendMessage(0x5000, 1, 0), 0) << "the daemon counts as gone";
 }
 
 // Writes raw bytes as a misbehaving client would.
