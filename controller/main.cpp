@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The program ends when the panel does, not when its last window hides.
     app.setQuitOnLastWindowClosed(false);
+    // The desktop matches the panel to the installed entry; the panel sets its own icon.
+    QGuiApplication::setDesktopFileName("rotela");
     tovik::qt::QtHost host("Rotela", tovik::resources::rotelaStrings());
 
     // One instance: a second start brings the running panel forward and ends.

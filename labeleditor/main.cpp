@@ -2,6 +2,7 @@
 // once, with no window and no message.
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 
 #include "labeleditor/ui/qt_sleevon_program.h"
 #include "platform/command_line.h"
@@ -19,6 +20,9 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
     if (auto code = tovik::answerHelpOrVersion(argc, argv, "sleevon", kUsage)) return *code;
     QApplication app(argc, argv);
+    // The desktop matches the windows to the installed entry and shows the installed icon.
+    QGuiApplication::setDesktopFileName("sleevon");
+    QApplication::setWindowIcon(QIcon::fromTheme("sleevon"));
     tovik::qt::QtHost host("Sleevon", tovik::resources::sleevonStrings());
 
     std::vector<std::string> args;

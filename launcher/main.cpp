@@ -1,5 +1,6 @@
 // Traymote, the tray launcher.
 #include <QApplication>
+#include <QIcon>
 
 #include "cardsim/daemon_driver.h"
 #include "launcher/qt/qt_tray_desktop.h"
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // No window of its own: the About box closing must not end the program.
     app.setQuitOnLastWindowClosed(false);
+    // The desktop matches the About box to the installed entry and shows the installed icon.
+    QGuiApplication::setDesktopFileName("traymote");
+    QApplication::setWindowIcon(QIcon::fromTheme("traymote"));
     tovik::qt::QtHost host("Traymote", tovik::resources::traymoteStrings());
 
     // The card's driver is the vtovikmd daemon; without it, opening fails as a missing driver.
