@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -78,13 +79,17 @@ void LocalStream::close() {
 }
 
 std::vector<std::uint8_t> LocalStream::readAvailable() {
+    // Received into a small buffer on the stack: the answers are a few dozen bytes, and a
+    // resident program polling each second should not clear 64 KiB for each of them.
     std::vector<std::uint8_t> data;
+    std::array<std::uint8_t, 4096> buffer;
     while (fd_ >= 0 && data.size() < kReadChunk) {
-        const std::size_t had = data.size();
-        data.resize(kReadChunk);
-        const ssize_t n = ::recv(fd_, data.data() + had, kReadChunk - had, 0);
-        data.resize(had + static_cast<std::size_t>(n > 0 ? n : 0));
-        if (n > 0) continue;
+        const std::size_t wanted = std::min(buffer.size(), kReadChunk - data.size());
+        const ssize_t n = ::recv(fd_, buffer.data(), wanted, 0);
+        if (n > 0) {
+            data.insert(data.end(), buffer.begin(), buffer.begin() + n);
+            continue;
+        }
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         close();  // the peer hung up, or the connection broke
